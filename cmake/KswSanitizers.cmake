@@ -1,0 +1,5 @@
+if(KSW_SANITIZE)
+  set(_ksw_san -fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
+  add_compile_options(${_ksw_san})
+  add_link_options(${_ksw_san})
+endif()

@@ -1,0 +1,7 @@
+#include "profile.h"
+
+QxSNMPProfile& DefaultProfile()
+{
+    static QxSNMPProfile profile;
+    return profile;
+}

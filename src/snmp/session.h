@@ -1,0 +1,99 @@
+#pragma once
+// The process-wide SNMP session on net-snmp, the targets built from an agent profile, and
+// the event pump that delivers every asynchronous answer on the GUI thread.
+//
+// Status numbers returned here follow the numbering MapSnmpError expects:
+// 0 success, -1..-23 library errors (-5 time-out, -6 a response arrived, -8 the session
+// closed with the request outstanding), 1401..1414 USM errors, -1402..-1418 message-processing
+// errors, and 1..18 for a response's error status.
+
+#include <QObject>
+#include <QString>
+#include <cstdint>
+#include <functional>
+#include <vector>
+
+#include "profile.h"
+#include "vb.h"
+
+enum class PduType { Get, GetNext, Set };
+
+struct QxPdu {
+    std::vector<QxVb> Vbs;
+    // Security fields, set on every PDU before its bindings are added.
+    int32_t SecurityLevel = 1;
+    QString ContextName;
+    QString ContextEngineId;
+    // Filled in answers.
+    int32_t ErrorStatus = 0;
+    int32_t ErrorIndex = 0;
+};
+
+// Where and how to send: built from a profile; communities for v1/v2c, a USM user for v3.
+struct QxTarget {
+    QxSNMPDevice Device;
+    uint8_t Version = 0;
+    int32_t Retries = 1;
+    int32_t Timeout = 100;  // hundredths of a second
+    QString ReadCommunity;
+    QString WriteCommunity;
+    int32_t SecurityModel = 1;
+    QString SecurityName;
+};
+
+// Builds a target from a request's copy of the profile. Raises -509 when address and port are
+// not a valid UDP address; for version 3 registers the USM user (the latest registration wins).
+QxTarget BuildTarget(const QxSNMPProfile& profile, int32_t timeout, int32_t retries);
+
+// Sets the security fields of a PDU from a profile.
+void SetPduSecurity(QxPdu& pdu, const QxSNMPProfile& profile);
+
+// Creates the session: local engine ID "QxSNMP_PP_Application", boot counter file
+// "QxSNMP_PP_BootCounter" in 'directory', default profile installed, pump started.
+// Raises -506, -507 or -508.
+void CreateSession(const QString& directory);
+bool SessionExists();
+// Path of the boot counter file for a directory, by the library's rule.
+QString BootCounterPath(const QString& directory);
+
+using QxRequestHandle = uint64_t;
+// reason: -5 time-out, -8 session closing, -6 answer received (see 'answer'), or another
+// library status for a failure reported by the engine (an unknown user, a wrong password...).
+using QxAsyncCallback = std::function<void(int reason, const QxPdu& answer, const QxTarget& target)>;
+
+class QxSnmpSession {
+public:
+    static QxSnmpSession& Instance();
+
+    // Sends and waits; returns the send status (see above) and fills 'answer'.
+    int SyncRequest(const QxTarget& target, PduType type, const QxPdu& pdu, QxPdu& answer);
+    // Sends without waiting; the callback runs later from the event pump, never from inside
+    // this call. Returns the send status; 'handle' identifies the exchange for Cancel.
+    int AsyncRequest(const QxTarget& target, PduType type, const QxPdu& pdu, QxAsyncCallback callback,
+                     QxRequestHandle* handle = nullptr);
+    // Detaches an outstanding exchange: its answer, if it ever comes, is dropped.
+    void Cancel(QxRequestHandle handle);
+    int OutstandingCount() const;
+
+    // Handles every datagram and time-out that is pending, without waiting.
+    void ProcessPendingEvents();
+
+private:
+    QxSnmpSession() = default;
+};
+
+// Drives ProcessPendingEvents: a 20 ms timer, and at once when a session socket is readable.
+// Callbacks therefore run only on the GUI thread and never nested.
+class SnmpEventProcessor : public QObject {
+    Q_OBJECT
+public:
+    static SnmpEventProcessor& Instance();
+    void Start();
+    void Stop();
+    bool IsRunning() const;
+
+private:
+    SnmpEventProcessor();
+    struct Impl;
+    Impl* d;
+};
