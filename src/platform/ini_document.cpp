@@ -16,10 +16,12 @@ bool IsQuoted(const QString& value)
 
 QString Unquote(const QString& value) { return IsQuoted(value) ? value.mid(1, value.size() - 2) : value; }
 
-QString QuoteIfNeeded(QString value)
+// A line cannot hold a line break; a blank keeps the rest of the value readable.
+QString SingleLine(QString value) { return value.replace(u'\r', u' ').replace(u'\n', u' '); }
+
+// The form of a single-line value that reads back as the same value.
+QString QuoteIfNeeded(const QString& value)
 {
-    // A line cannot hold a line break; a blank keeps the rest of the value readable.
-    value.replace(u'\r', u' ').replace(u'\n', u' ');
     if (value.isEmpty()) return value;
     const bool losesBlanks = value.front().isSpace() || value.back().isSpace();
     if (losesBlanks || IsQuoted(value)) return u'"' + value + u'"';
@@ -160,8 +162,8 @@ void IniDocument::SetValue(const QString& section, const QString& key, const QSt
     Line entry;
     entry.kind = Kind::Entry;
     entry.name = existing >= 0 ? lines_[static_cast<size_t>(existing)].name : key;  // keep the file's spelling
-    entry.text = entry.name + u'=' + QuoteIfNeeded(value);
-    entry.value = Parse(entry.text.toUtf8()).lines_.front().value;
+    entry.value = SingleLine(value);
+    entry.text = entry.name + u'=' + QuoteIfNeeded(entry.value);
 
     if (existing >= 0) {
         lines_[static_cast<size_t>(existing)] = std::move(entry);
