@@ -1,9 +1,11 @@
 #pragma once
-// The main menu as data: every item in menu order with what it opens. Plain data with no
-// widget code, so tools (ksw-catalogue) and the simulator link it.
+// The main menu and the port popup as data: every item in menu order with what it opens, and for
+// generic pages the descriptor table and page settings. Plain data with no widget code, so the
+// main window, ksw-sim and ksw-catalogue all read the same catalogue.
 
 #include <cstdint>
 #include <span>
+#include <string_view>
 
 #include "snmp/vardesc.h"
 
@@ -12,12 +14,25 @@ namespace ksw::catalogue {
 enum class Opens : uint8_t { Submenu, Generic, HandBuilt, Sibling, Shell };
 enum class PageShape : uint8_t { Scalar, Table };
 enum class CaptionForm : uint8_t {
-    Prefix,     // caption text, then the agent address
-    Title,      // title, separator, then the agent address
-    TitlePort,  // the port popups: title, " : ", address, " / Port <n>"
+    Prefix,     // text, then the agent address ("Device Information: 10.0.0.5")
+    Title,      // text, separator, then the agent address ("FDB Clear All State : 10.0.0.5")
+    TitlePort,  // port popups: text, separator, address, then the suffix with the port number
 };
 enum class ShellAction : uint8_t { None, RefreshPanel, Help, About };
+// How a page's list Instance is formed; only the port popups address one instance.
+enum class InstanceRule : uint8_t {
+    None,
+    PortButtonHint,  // the port button's hint: port number, ".", medium type
+};
+// Main-window status objects that an entry reads around its page.
+enum class StatusRefresh : uint8_t {
+    None,
+    RmonAfterClose,   // RMON State decides whether the RMON entries are enabled
+    Dot1xAfterClose,  // 802.1X state decides whether "Authentication Mode Setting" is enabled
+    StpBeforeOpen,    // the spanning-tree version is read before the page opens
+};
 
+// An input format (edit constraint) set on one descriptor position.
 struct FormatAt {
     int position;
     const char* format;
@@ -26,61 +41,77 @@ struct FormatAt {
 struct Note {
     const char* text = nullptr;
     uint32_t colour = 0;  // 0x00BBGGRR
+    const char* colourName = nullptr;
     int fontSize = 0;
 };
 
-// Extra settings of a generic page; 0 means "not set".
+// Extra layout settings of a generic page; 0 means "not set". "Dpi" values are multiplied by
+// DpiScale, "Px" values are pixels.
 struct PageExtras {
-    bool pageHeightDpi = false;       // page height 450 x DpiScale
-    int pageHeightIncreaseDpi = 0;    // height increased by N x DpiScale
-    int pageWidthIncreaseDpi = 0;     // width increased by N x DpiScale
-    int editWidthDpi = 0;             // value-field width N x DpiScale
-    int editWidthIncreaseDpi = 0;     // value-field width increased by N x DpiScale
-    int editWidthPx = 0;              // value-field width in pixels
-    int editorGridHeightPx = 0;       // editor grid height in pixels
-    Note note;
+    int pageHeightDpi = 0;          // page height N x DpiScale
+    int pageHeightIncreaseDpi = 0;  // height increased by N x DpiScale
+    int pageWidthIncreaseDpi = 0;   // width increased by N x DpiScale
+    int editWidthDpi = 0;           // value-field width N x DpiScale
+    int editWidthIncreaseDpi = 0;   // value-field width increased by N x DpiScale
+    int editWidthPx = 0;            // value-field width of the editor grid in the add and edit dialogs
+    int editorGridHeightPx = 0;     // editor grid height
+    Note note = {};                 // shown on the editor grid
+};
+
+// Row-status column and the value text written there to add or delete a row.
+struct RowStatusAction {
+    int position = -1;  // -1: no such button
+    const char* text = nullptr;
+
+    constexpr bool IsSet() const { return position >= 0; }
 };
 
 struct GenericPage {
-    const QxSNMPVarDesc* table;  // ends with a null Oid
-    PageShape shape;
-    uint8_t kind;
-    int32_t indexCount;
-    int addPosition = -1;  // row-status column for Add, -1 for none
-    const char* addText = nullptr;
-    int deletePosition = -1;
-    const char* deleteText = nullptr;
-    bool editHidden = false;  // Edit hidden and double-click without effect
+    // The whole descriptor table, its terminating null-Oid record included; hand table.data() to
+    // QxSNMPVarList. An empty Oid text is an ordinary record (an index column).
+    std::span<const QxSNMPVarDesc> table = {};
+    PageShape shape = PageShape::Scalar;
+    uint8_t kind = VarListKind::ScalarGroup;
+    int32_t indexCount = 0;
+    RowStatusAction add = {};
+    RowStatusAction remove = {};
+    bool editHidden = false;  // Edit button hidden and double-click on a row without effect
     std::span<const FormatAt> formats = {};
     PageExtras extras = {};
-    const char* instance = nullptr;  // port popups: how the list Instance is formed
+    InstanceRule instance = InstanceRule::None;
 };
 
 struct Caption {
     CaptionForm form = CaptionForm::Prefix;
     const char* text = nullptr;
     const char* separator = nullptr;
-    const char* suffix = nullptr;
+    const char* suffix = nullptr;  // TitlePort: "%1" stands for the port number
 };
 
 struct MenuItem {
     const char* id;       // stable identity; captions and paths may repeat
-    int depth;            // 0 for top menus
-    const char* caption;  // exactly as shown, trailing blanks included
-    bool hidden;
-    Opens opens;
-    const GenericPage* page = nullptr;  // Generic
-    Caption pageCaption = {};           // Generic and HandBuilt
-    const char* formClass = nullptr;    // HandBuilt
-    const char* siblingSwitch = nullptr;  // Sibling
-    ShellAction action = ShellAction::None;  // Shell
-    const char* confirm = nullptr;           // Shell: confirmation text
+    int depth;            // 0 for top menus; a submenu's items follow it with depth + 1
+    const char* caption;  // exactly as shown
+    bool hidden = false;  // present but invisible
+    Opens opens = Opens::Submenu;
+    Caption pageCaption = {};                      // Generic and HandBuilt
+    GenericPage page = {};                         // Generic
+    const char* formClass = nullptr;               // HandBuilt
+    const char* siblingSwitch = nullptr;           // Sibling: page switch for the sibling module
+    ShellAction action = ShellAction::None;        // Shell
+    const char* confirm = nullptr;                 // Shell: question asked first, if any
+    StatusRefresh statusRefresh = StatusRefresh::None;
 };
 
-// All items in menu order; a submenu's items follow it with a greater depth.
+// Caption of the port popup in the dumped paths; the popup has no item of its own.
+inline constexpr std::string_view kPortPopupMenuName = "Port popup menu";
+
+// All items of the main menu in menu order; a submenu's items follow it with a greater depth.
+// ("Bridge" is a top menu that is also a no-action entry.)
 std::span<const MenuItem> MainMenu();
-// The port popup's two entries.
+// The port popup's two entries, depth 0.
 std::span<const MenuItem> PortPopupMenu();
-const MenuItem* FindMenuItem(const char* id);
+// The item with this identity in either menu, or null.
+const MenuItem* FindMenuItem(std::string_view id);
 
 }  // namespace ksw::catalogue
