@@ -56,6 +56,9 @@ QxOptionList::QxOptionList(std::initializer_list<QxIntPair> pairs)
 {
     options_.reserve(pairs.size());
     for (const QxIntPair& p : pairs) {
+        // Same rule as the pair tables: a null label ends the list, so a table copied here
+        // with its terminator does not gain an option without a label.
+        if (!p.label) break;
         QxOption option;
         option.intValue = p.value;
         option.label = FromUtf8(p.label);

@@ -35,7 +35,7 @@ public:
     explicit QxOptionList(const QxIntPair* table, uint32_t kind = OptionKind::Integer, bool caseSensitive = false);
     // From a pair table ended by a null label (kinds 2 and 3).
     explicit QxOptionList(const QxStrPair* table, uint32_t kind, bool caseSensitive = false);
-    // Convenience for static declarations: every pair is an option (no terminator needed).
+    // Convenience for static declarations: no terminator needed, but one ends the list too.
     QxOptionList(std::initializer_list<QxIntPair> pairs);
 
     uint32_t Kind() const { return kind_; }

@@ -1,10 +1,12 @@
 #pragma once
 // Text forms of values and the conversions between them and SNMP bindings, instance
-// suffixes and raw byte parts. Errors raise AppException with -511, -518 or -519.
+// suffixes and raw byte parts. Errors raise AppException with -511, -518 or -519 (and -509
+// for a host name that does not resolve, -514 for an instance suffix that ends too early).
 
 #include <QByteArray>
 #include <QString>
 #include <cstdint>
+#include <utility>
 
 #include "snmp/vardesc.h"
 #include "snmp/vb.h"
@@ -12,8 +14,12 @@
 // DateAndTime (RFC 2579) as held in memory.
 struct QxDateTime {
     QxDateTime();  // now, local time, deci-seconds 0, "+" and offset 0
+    // Reads "y-m-d,h:m:s.d" with an optional ",+h:m" or ",-h:m". A text that fits none of the
+    // forms gives the all-zero value (year 0 ... offset 0, "+"), which MIBs use for "not set".
     explicit QxDateTime(const QString& text);
-    static QxDateTime FromBytes(const QByteArray& bytes);  // 11 octets, year big-endian
+    // 11 octets, year big-endian. Shorter input (RFC 2579 also allows 8 octets, without the
+    // offset) leaves the missing fields 0 and the direction "+".
+    static QxDateTime FromBytes(const QByteArray& bytes);
     QByteArray ToBytes() const;
     QString ToText() const;
 
@@ -21,6 +27,10 @@ struct QxDateTime {
     uint8_t month = 0, day = 0, hour = 0, minutes = 0, seconds = 0, deciSeconds = 0;
     char direction = '+';
     uint8_t utcHours = 0, utcMinutes = 0;
+
+private:
+    struct Zero {};
+    explicit QxDateTime(Zero) {}
 };
 
 // A byte string whose bits follow the port-list rule (bit 0 = MSB of the first octet).
@@ -30,7 +40,7 @@ public:
     explicit QxBinaryString(QByteArray bytes) : bytes_(std::move(bytes)) {}
     int Length() const { return static_cast<int>(bytes_.size()); }
     const QByteArray& Bytes() const { return bytes_; }
-    bool Bit(int bit) const;
+    bool Bit(int bit) const;        // false beyond the end
     void SetBit(int bit, bool on);  // grows with zero octets as needed
     QString ToHex() const;
 
@@ -44,10 +54,17 @@ QByteArray HexToBytes(const QString& text);
 QString TimeTicksText(uint32_t hundredths);
 uint32_t TimeTicksFromText(const QString& text);
 QString DoubleText(double value);
+double DoubleFromText(const QString& text);  // leading decimal number, 0 when there is none
 QString DaysSince1899Text(double days);
 double DaysSince1899FromText(const QString& text);
 double NowAsDaysSince1899();
-int64_t LeadingInteger(const QString& text);
+int64_t LeadingInteger(const QString& text);    // saturates at the 64-bit range
+uint64_t LeadingUnsigned(const QString& text);  // as strtoull: "-1" wraps, overflow saturates
+// Characters of octets: UTF-8 when they are valid UTF-8, else Latin-1 (agents and older
+// configurations still send 8-bit text). Texts are always sent as UTF-8.
+QString OctetsAsText(const QByteArray& octets);
+// A received DisplayString: its octets up to the first zero octet, as OctetsAsText.
+QString DisplayStringText(const QByteArray& octets);
 
 // The four conversions of a request's descriptor; 'isLastIndex' is true for the last index
 // column of its list, which is where the IMPLIED rule applies.

@@ -11,6 +11,7 @@ private slots:
     void zeroIsAnOrdinaryValue();
     void prefixKind();
     void stringKind();
+    void caseSensitiveFlag();
     void numListParse_data();
     void numListParse();
     void allWithin();
@@ -47,6 +48,10 @@ void TestOptionList::zeroIsAnOrdinaryValue()
     QCOMPARE(list.ValueToLabel("0"), QString("unknown"));
     QCOMPARE(list.LabelToValue("ipv4"), QString("1"));
     QCOMPARE(QxOptionList(static_cast<const QxIntPair*>(nullptr)).Count(), 0);
+    // Declared inline with a terminator: the terminator is not an option.
+    const QxOptionList inlineList{{0, "unknown"}, {1, "ipv4"}, {0, nullptr}};
+    QCOMPARE(inlineList.Count(), 2);
+    QCOMPARE(inlineList.ValueToLabel("0"), QString("unknown"));
 }
 
 void TestOptionList::prefixKind()
@@ -66,6 +71,18 @@ void TestOptionList::stringKind()
     QCOMPARE(auth.LabelToValue("md5"), QString("1.3.6.1.6.3.10.1.1.2"));
     QCOMPARE(auth.ValueToLabel("1.3.6.1.6.3.10.1.1.3.0"), QString("1.3.6.1.6.3.10.1.1.3.0"));
     QCOMPARE(UsmPrivProtocols().Count(), 2);
+}
+
+void TestOptionList::caseSensitiveFlag()
+{
+    static const QxStrPair pairs[] = {{"public", "Public"}, {nullptr, nullptr}};
+    const QxOptionList strict(pairs, OptionKind::String, true);
+    QCOMPARE(strict.FindByLabel("public"), -1);
+    QCOMPARE(strict.FindByValue("PUBLIC"), -1);
+    QCOMPARE(strict.LabelToValue("Public"), QString("public"));
+    const QxOptionList prefix(pairs, OptionKind::Prefix, true);
+    QCOMPARE(prefix.ValueToLabel("PUBLIC2"), QString("PUBLIC2"));
+    QCOMPARE(prefix.ValueToLabel("public2"), QString("Public2"));
 }
 
 void TestOptionList::numListParse_data()
