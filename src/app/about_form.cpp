@@ -5,6 +5,8 @@
 #include <QPixmap>
 #include <QPushButton>
 
+#include <algorithm>
+
 #include "app/dpi_scale.h"
 #include "app/window_placement.h"
 #include "ksw_resources.h"
@@ -21,7 +23,7 @@ QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, QRect 
 
 QLabel* MakeImage(QWidget* parent, const char* name, const QString& resource)
 {
-    auto* image = MakeLabel(parent, name, QString(), ScaledRect(12, 12, 32, 32));
+    auto* image = MakeLabel(parent, name, QString(), ScaledRect(8, 12, 32, 32));
     image->setPixmap(QPixmap(resource));
     image->setScaledContents(true);
     return image;
@@ -34,22 +36,20 @@ TAboutForm::TAboutForm(QWidget* parent)
                           Qt::WindowCloseButtonHint)
 {
     InitKswResources();
-    setFixedSize(Scaled(323), Scaled(105));
-
     QFont heading = font();
     heading.setBold(true);
     heading.setPixelSize(Scaled(12));
     // The two model lines share one place; only the family's line is ever shown.
     aboutLabel_ = MakeLabel(this, "AboutLabel", QStringLiteral("Quorix KSW-7110 Management Module"),
-                            ScaledRect(56, 12, 262, 16));
+                            ScaledRect(48, 12, 270, 16));
     aboutLabel2_ = MakeLabel(this, "AboutLabe2", QStringLiteral("Quorix KSW-7100-16 Management Module"),
-                             ScaledRect(56, 12, 262, 16));
+                             ScaledRect(48, 12, 270, 16));
     aboutLabel_->setFont(heading);
     aboutLabel2_->setFont(heading);
     versionLabel_ = MakeLabel(this, "VersionLabel", QStringLiteral("Release Version 1.35R14"),
-                              ScaledRect(56, 32, 262, 14));
+                              ScaledRect(48, 32, 270, 14));
     MakeLabel(this, "CopyrightLabel", QStringLiteral("Copyright (C) 2009 Quorix. All rights reserved."),
-              ScaledRect(56, 48, 262, 14));
+              ScaledRect(48, 48, 270, 14));
     image7110_ = MakeImage(this, "Image7110", QStringLiteral(":/model_7110.png"));
     image7116_ = MakeImage(this, "Image7116", QStringLiteral(":/model_7116.png"));
 
@@ -61,6 +61,22 @@ TAboutForm::TAboutForm(QWidget* parent)
     connect(okButton_, &QPushButton::clicked, this, &TAboutForm::BT_OkClick);
 
     FormActivate();
+    WidenToFitTexts();
+}
+
+void TAboutForm::WidenToFitTexts()
+{
+    // The design width suits narrow fonts; where the desktop's fonts run wider, grow rather than
+    // cut the texts off.
+    int width = Scaled(323);
+    for (QLabel* label : findChildren<QLabel*>()) {
+        if (label->pixmap().isNull()) {
+            label->resize(std::max(label->width(), label->sizeHint().width()), label->height());
+            width = std::max(width, label->geometry().right() + Scaled(8));
+        }
+    }
+    setFixedSize(width, Scaled(105));
+    okButton_->move((width - okButton_->width()) / 2, okButton_->y());
 }
 
 void TAboutForm::FormActivate()
@@ -102,5 +118,6 @@ bool TAboutForm::BT_OkKeyDown(int key, Qt::KeyboardModifiers modifiers)
     if (key != Qt::Key_F3 || (modifiers & needed) != needed)
         return false;
     versionLabel_->setText(QStringLiteral("Release Version 1.35R14(Build 2009/3/13)"));
+    WidenToFitTexts();
     return true;
 }

@@ -22,6 +22,7 @@ protected:
 private:
     // Shift+Alt+F3 on the OK button reveals the build date.
     bool BT_OkKeyDown(int key, Qt::KeyboardModifiers modifiers);
+    void WidenToFitTexts();
 
     QLabel* aboutLabel_;
     QLabel* aboutLabel2_;
