@@ -358,7 +358,8 @@ QImage RenderFrontPanel()
     return image;
 }
 
-// A lit socket: the opening glows in the link's colour and carries the speed letter.
+// A lit socket: the dark opening washed with the link's light from its edges, and the speed
+// letter in the middle. The same picture serves sockets with the latch up and down.
 QImage RenderLinkPicture(QSize size, QColor glow, QColor core, QChar letter)
 {
     QImage image(size, QImage::Format_ARGB32_Premultiplied);
@@ -366,25 +367,35 @@ QImage RenderLinkPicture(QSize size, QColor glow, QColor core, QChar letter)
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     const QRectF all(0, 0, size.width(), size.height());
-    QRadialGradient light(all.center(), size.width() * 0.6);
-    light.setColorAt(0, core);
-    light.setColorAt(0.55, glow);
-    light.setColorAt(1, Shade(glow, -90));
-    p.setPen(Qt::NoPen);
-    p.setBrush(light);
-    p.drawRect(all);
-    // Inner shadow keeps the socket's depth under the light.
-    p.setBrush(Qt::NoBrush);
-    p.setPen(QPen(QColor(0, 0, 0, 170), 1));
-    p.drawRect(all.adjusted(0.5, 0.5, -0.5, -0.5));
-    p.setPen(QPen(QColor(255, 255, 255, 60), 1));
-    p.drawLine(QPointF(1.5, 1.5), QPointF(size.width() - 1.5, 1.5));
 
-    QFont font = PixelFont(11, true);
-    p.setFont(font);
-    p.setPen(QColor(0, 0, 0, 120));
-    p.drawText(all.translated(0.7, 0.7), Qt::AlignCenter, QString(letter));
-    p.setPen(QColor(255, 255, 255, 235));
+    QLinearGradient depth(all.topLeft(), all.bottomLeft());
+    depth.setColorAt(0, Shade(glow, -150));
+    depth.setColorAt(0.5, Shade(glow, -120));
+    depth.setColorAt(1, Shade(glow, -150));
+    p.fillRect(all, depth);
+
+    QRadialGradient haze(all.center(), size.width() * 0.55);
+    QColor inner = glow;
+    inner.setAlpha(200);
+    QColor outer = glow;
+    outer.setAlpha(40);
+    haze.setColorAt(0, inner);
+    haze.setColorAt(1, outer);
+    p.fillRect(all.adjusted(1, 1, -1, -1), haze);
+
+    // The light spills over the rim of the opening.
+    p.setBrush(Qt::NoBrush);
+    QColor rim = core;
+    rim.setAlpha(150);
+    p.setPen(QPen(rim, 1));
+    p.drawRect(all.adjusted(1.5, 1.5, -1.5, -1.5));
+    p.setPen(QPen(QColor(0, 0, 0, 190), 1));
+    p.drawRect(all.adjusted(0.5, 0.5, -0.5, -0.5));
+
+    p.setFont(PixelFont(10, true));
+    p.setPen(QColor(0, 0, 0, 150));
+    p.drawText(all.translated(0.6, 0.8), Qt::AlignCenter, QString(letter));
+    p.setPen(Shade(core, 30));
     p.drawText(all, Qt::AlignCenter, QString(letter));
     p.end();
     return image;
