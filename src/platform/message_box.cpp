@@ -1,0 +1,44 @@
+#include "message_box.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QMessageBox>
+
+namespace {
+
+MessageBoxHook& Hook()
+{
+    static MessageBoxHook hook;
+    return hook;
+}
+
+bool Show(const MessageBoxRequest& request)
+{
+    if (Hook()) return Hook()(request);
+    const auto buttons = request.buttons == MessageButtons::Ok ? QMessageBox::Ok : QMessageBox::Ok | QMessageBox::Cancel;
+    QMessageBox box(QMessageBox::NoIcon, request.caption, request.text, buttons, request.owner);
+    box.setDefaultButton(QMessageBox::Ok);
+    return box.exec() == QMessageBox::Ok;
+}
+
+}  // namespace
+
+QString ProgramFileName()
+{
+    return QFileInfo(QCoreApplication::applicationFilePath()).fileName();
+}
+
+void ShowMessage(QWidget* owner, const QString& text)
+{
+    Show({owner, ProgramFileName(), text, MessageButtons::Ok});
+}
+
+bool ConfirmOkCancel(QWidget* owner, const QString& text)
+{
+    return Show({owner, ProgramFileName(), text, MessageButtons::OkCancel});
+}
+
+void SetMessageBoxHook(MessageBoxHook hook)
+{
+    Hook() = std::move(hook);
+}
