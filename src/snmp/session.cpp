@@ -26,7 +26,6 @@
 
 #include "agent_address.h"
 #include "errors.h"
-#include "netsnmp_library.h"
 #include "netsnmp_pdu.h"
 #include "netsnmp_status.h"
 #include "session.h"
@@ -53,9 +52,15 @@ constexpr int kTimeWindowReportsBeforeGivingUp = 3;
 // A pump round reads at most this many datagrams per socket before time-outs get their turn.
 constexpr int kMaxReadRounds = 64;
 
-// The callback argument that marks a request's own callback. net-snmp also calls the
-// session-wide callback with messages that failed authentication: those are not answers.
-char kRequestTag;
+// A request's callback argument is its handle. net-snmp finds the request of an answer by
+// its message ID, and passes the answer's request ID, which an agent that could not decrypt
+// the request sets to 0 in its report; the handle identifies the request all the same.
+// The session-wide callback (argument 0) gets messages that failed authentication: those
+// are not answers.
+void* CallbackArgument(QxRequestHandle handle)
+{
+    return reinterpret_cast<void*>(static_cast<uintptr_t>(handle));
+}
 
 struct Transport {
     QString address;
@@ -82,16 +87,18 @@ struct Entry {
     PduType type = PduType::Get;
     QxPdu pdu;  // kept until sent (a v3 request may wait for the engine ID)
     QxAsyncCallback callback;
-    long reqid = 0;  // net-snmp's request id once sent
+    bool sent = false;
     QDeadlineTimer deadline;
     int timeWindowReports = 0;
+    int securityFailure = 0;  // a refusal net-snmp announced before giving up on its own
     bool finished = false;
     Completion result;  // synchronous waits read it here
 };
 
-int TimeoutMicroseconds(int32_t hundredths)
+long TimeoutMicroseconds(int32_t hundredths)
 {
-    return std::max(1, hundredths) * 10000;
+    // Up to a day; net-snmp keeps microseconds in a long.
+    return std::clamp<long>(hundredths, 1, 24L * 3600 * 100) * 10000L;
 }
 
 // Longer than net-snmp's own life of a request (each try, plus a re-send after a time-window
@@ -99,7 +106,7 @@ int TimeoutMicroseconds(int32_t hundredths)
 qint64 WatchdogMs(const QxTarget& target)
 {
     const qint64 tries = std::max(0, target.Retries) + 2;
-    return tries * std::max(1, target.Timeout) * 10 + 500;
+    return tries * (TimeoutMicroseconds(target.Timeout) / 1000) + 500;
 }
 
 int Trampoline(int op, netsnmp_session* session, int reqid, netsnmp_pdu* pdu, void* magic);
@@ -109,7 +116,6 @@ int Trampoline(int op, netsnmp_session* session, int reqid, netsnmp_pdu* pdu, vo
 struct QxSnmpSession::Impl {
     std::map<QString, std::unique_ptr<Transport>> transports;
     std::unordered_map<QxRequestHandle, Entry> entries;
-    std::unordered_map<long, QxRequestHandle> byReqid;
     std::deque<Completion> completed;
     QxRequestHandle nextHandle = 1;
     bool processing = false;
@@ -120,23 +126,31 @@ struct QxSnmpSession::Impl {
     void FinishDiscovery(Transport& transport, const Completion& completion);
     int DiscoverNow(Transport& transport, const QxTarget& target);
     Completion WaitFor(QxRequestHandle handle);
-    void Finish(Entry& entry, QxRequestHandle handle, Completion completion);
+    void Finish(Entry& entry, Completion completion);
     void ForgetEngine(Transport& transport);
     void ReadReadySockets();
     void ExpireOverdue();
     void Deliver();
-    void OnNetSnmpEvent(int op, long reqid, netsnmp_pdu* pdu);
+    void OnNetSnmpEvent(int op, QxRequestHandle handle, netsnmp_pdu* pdu);
 };
 
 namespace {
 
 QxSnmpSession::Impl* g_session = nullptr;
 
-int Trampoline(int op, netsnmp_session*, int reqid, netsnmp_pdu* pdu, void* magic)
+int Trampoline(int op, netsnmp_session*, int, netsnmp_pdu* pdu, void* magic)
 {
-    if (magic == &kRequestTag && g_session) g_session->OnNetSnmpEvent(op, reqid, pdu);
+    if (magic && g_session)
+        g_session->OnNetSnmpEvent(op, static_cast<QxRequestHandle>(reinterpret_cast<uintptr_t>(magic)), pdu);
     // 1: net-snmp may drop the request (and re-send it after a time-window report).
     return 1;
+}
+
+// Why a request ended without an answer: the refusal seen on the way, or a time-out.
+int GiveUpReason(const Entry& entry)
+{
+    if (entry.securityFailure) return entry.securityFailure;
+    return entry.timeWindowReports > 0 ? kNotInTimeWindow : kTimeout;
 }
 
 QString FirstBindingOid(const netsnmp_pdu& pdu)
@@ -150,16 +164,10 @@ QString FirstBindingOid(const netsnmp_pdu& pdu)
 
 }  // namespace
 
-void QxSnmpSession::Impl::OnNetSnmpEvent(int op, long reqid, netsnmp_pdu* pdu)
+void QxSnmpSession::Impl::OnNetSnmpEvent(int op, QxRequestHandle handle, netsnmp_pdu* pdu)
 {
-    const auto request = byReqid.find(reqid);
-    if (request == byReqid.end()) return;  // cancelled, or answered already
-    const QxRequestHandle handle = request->second;
     const auto found = entries.find(handle);
-    if (found == entries.end()) {
-        byReqid.erase(request);
-        return;
-    }
+    if (found == entries.end() || found->second.finished) return;  // cancelled, or over already
     Entry& entry = found->second;
     Completion completion;
     completion.handle = handle;
@@ -185,8 +193,14 @@ void QxSnmpSession::Impl::OnNetSnmpEvent(int op, long reqid, netsnmp_pdu* pdu)
             return;
         }
         break;
+    case NETSNMP_CALLBACK_OP_SEC_ERROR:
+        // Announces a refusing report, which follows as a received message; kept in case
+        // net-snmp drops the request instead.
+        if (pdu && pdu->command == SNMP_MSG_REPORT && !entry.probe)
+            entry.securityFailure = NetSnmpStatus::FromReportOid(FirstBindingOid(*pdu));
+        return;
     case NETSNMP_CALLBACK_OP_TIMED_OUT:
-        completion.reason = entry.timeWindowReports > 0 ? kNotInTimeWindow : kTimeout;
+        completion.reason = GiveUpReason(entry);
         break;
     case NETSNMP_CALLBACK_OP_SEND_FAILED:
     case NETSNMP_CALLBACK_OP_DISCONNECT:
@@ -195,14 +209,13 @@ void QxSnmpSession::Impl::OnNetSnmpEvent(int op, long reqid, netsnmp_pdu* pdu)
     default:
         return;
     }
-    Finish(entry, handle, std::move(completion));
+    Finish(entry, std::move(completion));
 }
 
-void QxSnmpSession::Impl::Finish(Entry& entry, QxRequestHandle, Completion completion)
+void QxSnmpSession::Impl::Finish(Entry& entry, Completion completion)
 {
     if (entry.finished) return;
     entry.finished = true;
-    if (entry.reqid) byReqid.erase(entry.reqid);
     // A silent or refusing v3 agent may have a new engine ID (it was re-installed): find out
     // again with the next request.
     if (entry.target.Version == 3 && !entry.probe &&
@@ -289,16 +302,14 @@ int QxSnmpSession::Impl::Send(QxRequestHandle handle)
     // session when a try runs out; every request of this program uses the same count.
     transport.session->timeout = TimeoutMicroseconds(entry.target.Timeout);
     transport.session->retries = std::max(0, entry.target.Retries);
-    const long reqid = snmp_sess_async_send(transport.handle, pdu, Trampoline, &kRequestTag);
-    if (reqid == 0) {
+    if (snmp_sess_async_send(transport.handle, pdu, Trampoline, CallbackArgument(handle)) == 0) {
         const int status = NetSnmpStatus::FromLibraryError(transport.session->s_snmp_errno);
         snmp_free_pdu(pdu);
         return status != 0 ? status : -1;
     }
-    entry.reqid = reqid;
+    entry.sent = true;
     entry.pdu = QxPdu{};
     entry.deadline = QDeadlineTimer(WatchdogMs(entry.target));
-    byReqid[reqid] = handle;
     return 0;
 }
 
@@ -326,7 +337,7 @@ void QxSnmpSession::Impl::FinishDiscovery(Transport& transport, const Completion
     for (QxRequestHandle handle : waiting) {
         if (!entries.count(handle)) continue;  // cancelled meanwhile
         const int status = completion.reason == 0 ? Send(handle) : completion.reason;
-        if (status != 0) Finish(entries.at(handle), handle, Completion{handle, status, {}, {}});
+        if (status != 0) Finish(entries.at(handle), Completion{handle, status, {}, {}});
     }
 }
 
@@ -336,7 +347,7 @@ Completion QxSnmpSession::Impl::WaitFor(QxRequestHandle handle)
     Transport& transport = *entry.transport;
     while (!entry.finished) {
         if (entry.deadline.hasExpired()) {
-            Finish(entry, handle, Completion{handle, entry.timeWindowReports ? kNotInTimeWindow : kTimeout, {}, {}});
+            Finish(entry, Completion{handle, GiveUpReason(entry), {}, {}});
             break;
         }
         // Only this transport's socket: answers to other requests on it are kept for the pump.
@@ -401,11 +412,9 @@ void QxSnmpSession::Impl::ExpireOverdue()
 {
     for (auto& [transportAddress, transport] : transports) snmp_sess_timeout(transport->handle);
     for (auto& [handle, entry] : entries) {
-        if (entry.synchronous || entry.finished || entry.reqid == 0 || !entry.deadline.hasExpired())
-            continue;
-        qCWarning(lcSession, "request %ld to %s given up without word from net-snmp", entry.reqid,
-                  qPrintable(entry.transport->address));
-        Finish(entry, handle, Completion{handle, entry.timeWindowReports ? kNotInTimeWindow : kTimeout, {}, {}});
+        if (entry.synchronous || entry.finished || !entry.sent || !entry.deadline.hasExpired()) continue;
+        qCWarning(lcSession, "request to %s given up without word from net-snmp", qPrintable(entry.transport->address));
+        Finish(entry, Completion{handle, GiveUpReason(entry), {}, {}});
     }
 }
 
@@ -519,7 +528,8 @@ void QxSnmpSession::Cancel(QxRequestHandle handle)
 {
     const auto found = d->entries.find(handle);
     if (found == d->entries.end() || found->second.probe || found->second.synchronous) return;
-    if (found->second.reqid) d->byReqid.erase(found->second.reqid);
+    // net-snmp keeps the request until it is answered or times out; the trampoline then finds
+    // no entry for its handle and drops the outcome.
     d->entries.erase(found);
 }
 

@@ -78,12 +78,15 @@ private slots:
     void refusedV3Request();
     void latestRegistrationWins();
     void unreachableV3AgentDoesNotBlock();
+    void agentRestartsAsSameEngine();
+    void agentRestartsAsNewEngine();
     void cancelledRequestNeverAnswers();
     void callbacksNeverNest();
 
 private:
     QxSNMPProfile Profile(int version) const;
-    QxSNMPProfile UserProfile(const QString& user, const QString& authPassword) const;
+    // SHA and DES at authPriv with privacy, else MD5 at authNoPriv (the agent's two users).
+    QxSNMPProfile UserProfile(const QString& user, const QString& authPassword, bool privacy) const;
     // Sends through the pump and waits (running the event loop) for the callback.
     AsyncOutcome SendAsync(const QxSNMPProfile& profile, PduType type, const QxPdu& pdu);
 
@@ -107,13 +110,13 @@ QxSNMPProfile TestSessionRequests::Profile(int version) const
     return profile;
 }
 
-QxSNMPProfile TestSessionRequests::UserProfile(const QString& user, const QString& authPassword) const
+QxSNMPProfile TestSessionRequests::UserProfile(const QString& user, const QString& authPassword, bool privacy) const
 {
     QxSNMPProfile profile = Profile(3);
     profile.Security.SecurityModel = 3;
     profile.Security.SecurityName = user;
     profile.Security.AuthPassword = authPassword;
-    if (user == QLatin1String("shaDes")) {
+    if (privacy) {
         profile.Security.SecurityLevel = 3;
         profile.Security.AuthProtocol = 3;
         profile.Security.PrivProtocol = 2;
@@ -150,8 +153,8 @@ void TestSessionRequests::getSysName_data()
         const char* path = async ? "async" : "sync";
         QTest::addRow("v1 %s", path) << async << Profile(0);
         QTest::addRow("v2c %s", path) << async << Profile(1);
-        QTest::addRow("v3 SHA/DES authPriv %s", path) << async << UserProfile("shaDes", "shaAuthPass1");
-        QTest::addRow("v3 MD5 authNoPriv %s", path) << async << UserProfile("md5Only", "md5AuthPass1");
+        QTest::addRow("v3 SHA/DES authPriv %s", path) << async << UserProfile("shaDes", "shaAuthPass1", true);
+        QTest::addRow("v3 MD5 authNoPriv %s", path) << async << UserProfile("md5Only", "md5AuthPass1", false);
     }
 }
 
@@ -239,10 +242,14 @@ void TestSessionRequests::refusedV3Request_data()
     QTest::addColumn<QString>("message");
     for (const bool async : {false, true}) {
         const char* path = async ? "async" : "sync";
-        QTest::addRow("wrong password %s", path) << async << UserProfile("md5Only", "notThePassword") << -308
+        QTest::addRow("wrong password %s", path) << async << UserProfile("md5Only", "notThePassword", false) << -308
                                                  << "(SNMPv3USM) Authentication failure!";
-        QTest::addRow("unknown user %s", path) << async << UserProfile("stranger", "md5AuthPass1") << -304
+        QTest::addRow("unknown user %s", path) << async << UserProfile("stranger", "md5AuthPass1", false) << -304
                                                << "(SNMPv3USM) Unknown SecurityName!";
+        QTest::addRow("wrong password, privacy %s", path) << async << UserProfile("shaDes", "notThePassword", true)
+                                                          << -308 << "(SNMPv3USM) Authentication failure!";
+        QTest::addRow("unknown user, privacy %s", path) << async << UserProfile("stranger", "shaAuthPass1", true)
+                                                        << -304 << "(SNMPv3USM) Unknown SecurityName!";
     }
 }
 
@@ -273,13 +280,13 @@ void TestSessionRequests::latestRegistrationWins()
         return QxSnmpSession::Instance().SyncRequest(BuildTarget(profile, 100, 1), PduType::Get, GetPdu(profile),
                                                      answer);
     };
-    QCOMPARE(get(UserProfile("md5Only", "notThePassword")), 1408);
-    QCOMPARE(get(UserProfile("md5Only", "md5AuthPass1")), 0);
-    QCOMPARE(get(UserProfile("md5Only", "notThePassword")), 1408);
-    const QxSNMPProfile right = UserProfile("md5Only", "md5AuthPass1");
+    QCOMPARE(get(UserProfile("md5Only", "notThePassword", false)), 1408);
+    QCOMPARE(get(UserProfile("md5Only", "md5AuthPass1", false)), 0);
+    QCOMPARE(get(UserProfile("md5Only", "notThePassword", false)), 1408);
+    const QxSNMPProfile right = UserProfile("md5Only", "md5AuthPass1", false);
     QCOMPARE(SendAsync(right, PduType::Get, GetPdu(right)).reason, -6);
 
-    QxSNMPProfile tooShort = UserProfile("md5Only", "short");
+    QxSNMPProfile tooShort = UserProfile("md5Only", "short", false);
     QCOMPARE(MapSnmpError(get(tooShort)).code, -307);
 }
 
@@ -289,7 +296,7 @@ void TestSessionRequests::unreachableV3AgentDoesNotBlock()
 {
     SilentPort silent;
     QVERIFY(silent.Port() != 0);
-    QxSNMPProfile profile = UserProfile("shaDes", "shaAuthPass1");
+    QxSNMPProfile profile = UserProfile("shaDes", "shaAuthPass1", true);
     profile.Device.Port = silent.Port();
     profile.Timeout = 50;
 
@@ -313,6 +320,33 @@ void TestSessionRequests::unreachableV3AgentDoesNotBlock()
              -5);
     QVERIFY(clock.elapsed() >= 950);
     QVERIFY2(clock.elapsed() < 1750, qPrintable(QStringLiteral("took %1 ms").arg(clock.elapsed())));
+}
+
+// One boot later the agent refuses our idea of its time once (notInTimeWindow); net-snmp takes
+// the agent's time from that report and sends again, within the same request.
+void TestSessionRequests::agentRestartsAsSameEngine()
+{
+    const QxSNMPProfile profile = UserProfile("shaDes", "shaAuthPass1", true);
+    QxPdu answer;
+    QCOMPARE(QxSnmpSession::Instance().SyncRequest(BuildTarget(profile, 100, 1), PduType::Get, GetPdu(profile), answer),
+             0);
+    QVERIFY2(agent_.Restart(true), agent_.Error());
+    QCOMPARE(QxSnmpSession::Instance().SyncRequest(BuildTarget(profile, 100, 1), PduType::Get, GetPdu(profile), answer),
+             0);
+    QVERIFY2(agent_.Restart(true), agent_.Error());
+    QCOMPARE(SendAsync(profile, PduType::Get, GetPdu(profile)).reason, -6);
+}
+
+// A re-installed agent has a new engine ID and drops messages for the old one: the request
+// times out, and the next one finds the new engine.
+void TestSessionRequests::agentRestartsAsNewEngine()
+{
+    QxSNMPProfile profile = UserProfile("md5Only", "md5AuthPass1", false);
+    profile.Timeout = 30;
+    QCOMPARE(SendAsync(profile, PduType::Get, GetPdu(profile)).reason, -6);
+    QVERIFY2(agent_.Restart(false), agent_.Error());
+    QCOMPARE(SendAsync(profile, PduType::Get, GetPdu(profile)).reason, -5);
+    QCOMPARE(SendAsync(profile, PduType::Get, GetPdu(profile)).reason, -6);
 }
 
 // The agent is frozen so that its answer surely comes after the cancel.

@@ -58,6 +58,19 @@ QString SnmpdAgent::WriteConfig() const
 bool SnmpdAgent::Start(int waitMs)
 {
     Stop();
+    return Launch(0, waitMs);
+}
+
+bool SnmpdAgent::Restart(bool keepState, int waitMs)
+{
+    const quint16 port = port_;
+    Stop();
+    if (!keepState) QDir(QDir(dir_.path()).filePath(QStringLiteral("persist"))).removeRecursively();
+    return Launch(port, waitMs);
+}
+
+bool SnmpdAgent::Launch(quint16 port, int waitMs)
+{
     if (!dir_.isValid()) {
         error_ = "cannot create a temporary directory";
         return false;
@@ -79,13 +92,18 @@ bool SnmpdAgent::Start(int waitMs)
     environment.insert(QStringLiteral("MIBS"), QString());
     environment.insert(QStringLiteral("MIBDIRS"), root.filePath(QStringLiteral("mibs")));
 
+    // With -C snmpd reads only the files named by -c, its own saved state included.
+    QString configFiles = configPath;
+    const QString savedState = root.filePath(QStringLiteral("persist/snmpd.conf"));
+    if (QFile::exists(savedState)) configFiles += u',' + savedState;
+
     process_ = std::make_unique<QProcess>();
     process_->setProcessEnvironment(environment);
     process_->setProcessChannelMode(QProcess::ForwardedErrorChannel);
     process_->setStandardOutputFile(QProcess::nullDevice());
-    process_->start(SnmpdProgram(), {QStringLiteral("-f"), QStringLiteral("-C"), QStringLiteral("-c"), configPath,
+    process_->start(SnmpdProgram(), {QStringLiteral("-f"), QStringLiteral("-C"), QStringLiteral("-c"), configFiles,
                                      QStringLiteral("-Lf"), root.filePath(QStringLiteral("snmpd.log")),
-                                     QStringLiteral("udp:127.0.0.1:0")});
+                                     QStringLiteral("udp:127.0.0.1:%1").arg(port)});
     if (!process_->waitForStarted(waitMs)) {
         error_ = "cannot start " + SnmpdProgram().toUtf8() + ": " + process_->errorString().toUtf8();
         process_.reset();

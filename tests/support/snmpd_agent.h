@@ -42,6 +42,9 @@ public:
 
     // Starts snmpd on udp:127.0.0.1:0 and waits until it listens; false with Error() set.
     bool Start(int waitMs = 10000);
+    // Stops and starts snmpd again on the same port: with its persistent state, the agent
+    // comes back as the same SNMPv3 engine one boot later; without, as a new engine.
+    bool Restart(bool keepState, int waitMs = 10000);
     void Stop();
     // Freezes or resumes the agent (SIGSTOP/SIGCONT), to hold answers back.
     void Pause();
@@ -54,6 +57,7 @@ public:
     QString Log() const;
 
 private:
+    bool Launch(quint16 port, int waitMs);
     QString WriteConfig() const;
     quint16 FindListeningPort() const;
 
