@@ -353,7 +353,7 @@ Completion QxSnmpSession::Impl::WaitFor(QxRequestHandle handle)
         // Only this transport's socket: answers to other requests on it are kept for the pump.
         pollfd readable{transport.fd, POLLIN, 0};
         const int waitMs = static_cast<int>(std::min<qint64>(10, std::max<qint64>(0, entry.deadline.remainingTime())));
-        if (poll(&readable, 1, waitMs) > 0 && (readable.revents & POLLIN)) {
+        if (poll(&readable, 1, waitMs) > 0 && (readable.revents & (POLLIN | POLLERR))) {
             netsnmp_large_fd_set set;
             netsnmp_large_fd_set_init(&set, transport.fd + 1);
             NETSNMP_LARGE_FD_SET(transport.fd, &set);
@@ -398,7 +398,8 @@ void QxSnmpSession::Impl::ReadReadySockets()
     for (int round = 0; round < kMaxReadRounds && !sockets.empty(); ++round) {
         if (poll(sockets.data(), sockets.size(), 0) <= 0) break;
         for (size_t i = 0; i < sockets.size(); ++i) {
-            if (!(sockets[i].revents & POLLIN)) continue;
+            // A pending socket error is read (and so cleared) too, or the notifier would fire forever.
+            if (!(sockets[i].revents & (POLLIN | POLLERR))) continue;
             netsnmp_large_fd_set set;
             netsnmp_large_fd_set_init(&set, sockets[i].fd + 1);
             NETSNMP_LARGE_FD_SET(sockets[i].fd, &set);

@@ -99,7 +99,7 @@ public:
     // The sockets of the session, one per agent transport, for the pump to watch.
     std::vector<int> Descriptors() const;
 
-    struct Impl;
+    struct Impl;  // in session.cpp; named here for net-snmp's callback there
 
 private:
     QxSnmpSession();

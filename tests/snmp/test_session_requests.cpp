@@ -372,8 +372,9 @@ void TestSessionRequests::cancelledRequestNeverAnswers()
     QVERIFY(!called);
 }
 
-// A callback that spins an event loop (as a closing window does) must not let the pump run
-// again inside it: the second answer waits until the first callback has returned.
+// Callbacks run only from the pump: never inside a send or a synchronous wait, and never
+// nested. A callback that spins an event loop (as a closing window does) must not let the pump
+// run again inside it: the second answer waits until the first callback has returned.
 void TestSessionRequests::callbacksNeverNest()
 {
     const QxSNMPProfile profile = Profile(1);
@@ -407,6 +408,9 @@ void TestSessionRequests::callbacksNeverNest()
     QCOMPARE(session.AsyncRequest(BuildTarget(profile, 100, 1), PduType::Get, GetPdu(profile),
                                   callback(QStringLiteral("second"), false)),
              0);
+    // Both answers arrive on the same socket while this waits; their callbacks must wait too.
+    QxPdu answer;
+    QCOMPARE(session.SyncRequest(BuildTarget(profile, 100, 1), PduType::Get, GetPdu(profile), answer), 0);
     sending = false;
     QTRY_COMPARE_WITH_TIMEOUT(order.size(), 3, 5000);
     QCOMPARE(order, (QStringList{"first", "first done", "second"}));
