@@ -1,0 +1,412 @@
+#include "request.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QTimer>
+#include <cmath>
+
+#include "binding/evaluate.h"
+#include "binding/optionlist.h"
+#include "binding/valuetext.h"
+#include "exception_reporter.h"
+
+namespace {
+
+constexpr int kDestroyWaitMs = 6000;
+// The engine's numbers for an answer that arrived, a time-out and a closing session.
+constexpr int kReasonTimeout = -5;
+constexpr int kReasonResponse = -6;
+constexpr int kReasonSessionClosed = -8;
+constexpr int kCodeNoSuchName = -102;
+// "(SNMPClass) Invalid Pdu!": an answer with fewer bindings than we asked for.
+constexpr int kInvalidPdu = -11;
+
+const QString kNotDone = QStringLiteral("(NOTDONE)");
+
+}  // namespace
+
+QxSNMPRequest::QxSNMPRequest()
+{
+    const QxSNMPProfile& profile = DefaultProfile();
+    Timeout = profile.Timeout;
+    Device = profile.Device;
+    Scope = profile.Scope;
+    Security = profile.Security;
+}
+
+QxSNMPRequest::~QxSNMPRequest()
+{
+    Enabled = false;
+    // Let answers in flight arrive (the pump runs from the event loop); an exchange whose
+    // callback is on the stack right now cannot complete before we return, so it is not waited for.
+    QElapsedTimer clock;
+    clock.start();
+    while (Outstanding - inCallback_ > 0 && clock.elapsed() < kDestroyWaitMs && QCoreApplication::instance()) {
+        QEventLoop loop;
+        QTimer::singleShot(10, &loop, &QEventLoop::quit);
+        loop.exec();
+    }
+    for (QxRequestHandle handle : pending_) QxSnmpSession::Instance().Cancel(handle);
+}
+
+QString QxSNMPRequest::ColumnBase(int i) const
+{
+    const QxSNMPVar& v = Vars.Get(i);
+    if (Vars.Instance.isEmpty()) return v.Oid;
+    return v.Oid + QLatin1Char('.') + Vars.Instance;
+}
+
+QxSNMPProfile QxSNMPRequest::Profile() const
+{
+    QxSNMPProfile profile;
+    profile.Device = Device;
+    profile.Scope = Scope;
+    profile.Security = Security;
+    profile.Timeout = Timeout;
+    return profile;
+}
+
+QxTarget QxSNMPRequest::Target() const
+{
+    return BuildTarget(Profile(), Timeout, Retries);
+}
+
+QxPdu QxSNMPRequest::BuildPdu(Mode mode)
+{
+    QxPdu pdu;
+    SetPduSecurity(pdu, Profile());
+    const uint8_t kind = Vars.Kind;
+    const bool table = Vars.IsTable();
+    QString tableInstance;
+    if (mode == Mode::Set && table) tableInstance = InstanceSuffix();
+
+    for (int i = 0; i < Vars.GetCount(); ++i) {
+        QxSNMPVar& v = Vars.Get(i);
+        QxVb vb;
+        if (mode == Mode::First) {
+            if (!Vars.IsRequested(i)) continue;
+            v.CurrentOid.clear();
+            vb.Oid = kind == VarListKind::ScalarGroup ? ColumnBase(i) + QStringLiteral(".0") : ColumnBase(i);
+        } else if (mode == Mode::Continue) {
+            if (!Vars.IsRequested(i)) continue;
+            if (kind == VarListKind::ScalarGroup || kind == VarListKind::SingleInstance)
+                RaiseLibraryError(LibErr::NextOnSingle);
+            vb.Oid = v.CurrentOid;
+        } else {
+            if (table && i < Vars.IndexCount) continue;
+            if (!Vars.IsWritten(i)) continue;
+            switch (kind) {
+            case VarListKind::ScalarGroup: vb.Oid = ColumnBase(i) + QStringLiteral(".0"); break;
+            case VarListKind::SingleInstance: vb.Oid = ColumnBase(i); break;
+            case VarListKind::Table:
+            case VarListKind::TableU: vb.Oid = ColumnBase(i) + QLatin1Char('.') + tableInstance; break;
+            default: RaiseLibraryError(LibErr::BadKind);
+            }
+            EncodeValue(i, vb);
+        }
+        pdu.Vbs.push_back(std::move(vb));
+    }
+    return pdu;
+}
+
+QxSNMPRequest::Outcome QxSNMPRequest::ProcessAnswer(int code, const QxPdu& answer,
+                                                   const std::vector<QString>& sentOids)
+{
+    const bool table = Vars.IsTable();
+    size_t processed = 0;
+    size_t ended = 0;
+    QString instance;
+    for (int i = 0; i < Vars.GetCount(); ++i) {
+        if (!Vars.IsRequested(i)) continue;
+        if (processed >= answer.Vbs.size()) RaiseMapped(MapSnmpError(kInvalidPdu));
+        const QxVb& vb = answer.Vbs[processed];
+        const QString prefix = ColumnBase(i);
+        const QString& response = vb.Oid;
+        QxSNMPVar& v = Vars.Get(i);
+
+        if (code == kCodeNoSuchName && table) {
+            // SNMPv1 ends a walk at the end of the agent's MIB with noSuchName and the OIDs we
+            // sent. We compare with what was sent, so that an empty last table ends cleanly too.
+            const QString& sent = processed < sentOids.size() ? sentOids[processed] : v.CurrentOid;
+            return response == sent ? Outcome::EndOfMib : Outcome::Error;
+        }
+        if (IsEndOfColumn(prefix, v.CurrentOid, response)) {
+            ++ended;
+            v.Value = kNotDone;
+            v.CurrentOid = prefix + QLatin1Char('.') + InstanceSuffix();
+        } else {
+            DecodeValue(i, vb);
+            v.CurrentOid = response;
+        }
+        if (instance.isEmpty() && response.size() > prefix.size()) instance = response.mid(prefix.size() + 1);
+        ++processed;
+    }
+    if (ended == processed) return Outcome::NoRow;
+    if (table) DecodeInstance(instance);
+    for (int i = 0; i < Vars.GetCount(); ++i) ApplyExpression(i, true);
+    return table ? Outcome::Row : Outcome::NoRow;
+}
+
+bool QxSNMPRequest::ReadSync(bool first)
+{
+    if (!Enabled) return false;
+    if (Vars.Kind > VarListKind::TableU) RaiseLibraryError(LibErr::BadKind);
+    const QxTarget target = Target();
+    const QxPdu pdu = BuildPdu(first ? Mode::First : Mode::Continue);
+    std::vector<QString> sent;
+    for (const QxVb& vb : pdu.Vbs) sent.push_back(vb.Oid);
+    QxPdu answer;
+    const PduType type = Vars.IsTable() ? PduType::GetNext : PduType::Get;
+    const int status = QxSnmpSession::Instance().SyncRequest(target, type, pdu, answer);
+    const MappedError mapped = MapSnmpError(status != 0 ? status : answer.ErrorStatus);
+    if (mapped.code != 0 && !(mapped.code == kCodeNoSuchName && Vars.IsTable())) RaiseMapped(mapped);
+    switch (ProcessAnswer(mapped.code, answer, sent)) {
+    case Outcome::Row: return true;
+    case Outcome::Error: RaiseMapped(mapped);
+    case Outcome::NoRow:
+    case Outcome::EndOfMib: break;
+    }
+    return false;
+}
+
+void QxSNMPRequest::ReadAsync(Callback callback, bool first)
+{
+    if (!Enabled) return;
+    if (Vars.Kind > VarListKind::TableU) RaiseLibraryError(LibErr::BadKind);
+    const QxTarget target = Target();
+    const QxPdu pdu = BuildPdu(first ? Mode::First : Mode::Continue);
+    SendAsync(target, Vars.IsTable() ? PduType::GetNext : PduType::Get, pdu, true, std::move(callback));
+}
+
+void QxSNMPRequest::SendAsync(const QxTarget& target, PduType type, const QxPdu& pdu, bool readValues,
+                              Callback callback)
+{
+    std::vector<QString> sent;
+    for (const QxVb& vb : pdu.Vbs) sent.push_back(vb.Oid);
+    // The engine never calls back from inside AsyncRequest, so the handle is known by then.
+    auto handle = std::make_shared<QxRequestHandle>(0);
+    std::weak_ptr<int> alive = alive_;
+    const int status = QxSnmpSession::Instance().AsyncRequest(
+        target, type, pdu,
+        [this, alive, handle, readValues, sent = std::move(sent), callback = std::move(callback)](
+            int reason, const QxPdu& answer, const QxTarget& t) {
+            if (alive.expired()) return;
+            pending_.erase(*handle);
+            OnAnswer(reason, answer, t, readValues, sent, callback);
+        },
+        handle.get());
+    const MappedError mapped = MapSnmpError(status);
+    if (mapped.code != 0) RaiseMapped(mapped);
+    pending_.insert(*handle);
+    ++Outstanding;
+}
+
+void QxSNMPRequest::PrepareWrite(const QString& selection, const QStringList* values)
+{
+    if (!selection.isEmpty()) {
+        QxIntNumList chosen;
+        chosen.Delimiter = ',';
+        chosen.Parse(selection);
+        for (int i = 0; i < Vars.GetCount(); ++i) {
+            QxSNMPVar& v = Vars.Get(i);
+            const int at = chosen.IndexOf(i);
+            if (at < 0) {
+                v.Access |= AccessExcluded;
+                continue;
+            }
+            v.Access &= ~AccessExcluded;
+            if (values && at < values->size()) v.Value = values->at(at);
+        }
+    }
+    for (int i = 0; i < Vars.GetCount(); ++i) ApplyExpression(i, false);
+}
+
+// Builds the set PDU from the selection and values, then puts Vars back as they were:
+// access codes, values and OIDs are never left changed by a write, whatever its outcome.
+QxPdu QxSNMPRequest::BuildWrite(const QString& selection, const QStringList* values, QxTarget& target)
+{
+    QxSNMPVarList saved;
+    saved.Assign(Vars);
+    QxPdu pdu;
+    try {
+        PrepareWrite(selection, values);
+        target = Target();
+        pdu = BuildPdu(Mode::Set);
+    } catch (...) {
+        Vars.Assign(saved);
+        throw;
+    }
+    Vars.Assign(saved);
+    return pdu;
+}
+
+void QxSNMPRequest::WriteSync(const QString& selection, const QStringList* values)
+{
+    if (!Enabled) return;
+    QxTarget target;
+    const QxPdu pdu = BuildWrite(selection, values, target);
+    QxPdu answer;
+    const int status = QxSnmpSession::Instance().SyncRequest(target, PduType::Set, pdu, answer);
+    const MappedError mapped = MapSnmpError(status != 0 ? status : answer.ErrorStatus);
+    if (mapped.code != 0) RaiseMapped(mapped);
+}
+
+void QxSNMPRequest::WriteAsync(Callback callback, const QString& selection, const QStringList* values)
+{
+    if (!Enabled) return;
+    QxTarget target;
+    const QxPdu pdu = BuildWrite(selection, values, target);
+    SendAsync(target, PduType::Set, pdu, false, std::move(callback));
+}
+
+void QxSNMPRequest::OnAnswer(int reason, const QxPdu& answer, const QxTarget& target, bool readValues,
+                             const std::vector<QString>& sentOids, const Callback& callback)
+{
+    if (reason == kReasonSessionClosed) {
+        --Outstanding;
+        return;
+    }
+    MappedError mapped;
+    if (reason == kReasonTimeout)
+        mapped = MapSnmpError(kReasonTimeout);
+    else if (reason == kReasonResponse)
+        mapped = MapSnmpError(answer.ErrorStatus);
+    else
+        mapped = MapSnmpError(reason);  // the engine refused the answer (unknown user, wrong digest...)
+
+    QxSNMPError error;
+    error.Code = mapped.code;
+    error.Message = mapped.message;
+    error.ErrorIndex = answer.ErrorIndex;
+    error.Agent = target.Device;
+    error.Done = true;
+    const bool table = Vars.IsTable();
+    if ((mapped.code == 0 && readValues) || (mapped.code == kCodeNoSuchName && table)) {
+        try {
+            switch (ProcessAnswer(mapped.code, answer, sentOids)) {
+            case Outcome::Row: error.Done = false; break;
+            case Outcome::NoRow: break;
+            case Outcome::EndOfMib: {
+                const MappedError ok = MapSnmpError(0);
+                error.Code = ok.code;
+                error.Message = ok.message;
+                break;
+            }
+            case Outcome::Error: break;
+            }
+        } catch (const AppException& e) {
+            // A row that cannot be decoded ends the exchange with its error; nothing may escape
+            // into the engine's dispatch.
+            error.Code = e.code();
+            error.Message = e.message();
+            error.Done = true;
+        }
+    }
+
+    std::weak_ptr<int> alive = alive_;
+    ++inCallback_;
+    try {
+        if (callback) callback(error, Vars);
+    } catch (...) {
+        // Called from the event pump: nothing may unwind through the engine.
+        ReportCurrentException();
+    }
+    if (alive.expired()) return;  // the callback destroyed this request
+    --inCallback_;
+    --Outstanding;
+}
+
+void QxSNMPRequest::DecodeInstance(const QString& suffix)
+{
+    QString rest = suffix;
+    for (int i = 0; i < Vars.IndexCount && i < Vars.GetCount(); ++i) {
+        if (rest.isEmpty()) RaiseLibraryError(LibErr::KeyCount);
+        if (!Vars.IsRequested(i)) Vars.Get(i).CurrentOid = ColumnBase(i) + QLatin1Char('.') + suffix;
+        rest = DecodeIndex(i, rest);
+    }
+}
+
+QString QxSNMPRequest::InstanceSuffix()
+{
+    QString suffix;
+    for (int i = 0; i < Vars.IndexCount && i < Vars.GetCount(); ++i) {
+        const QString piece = EncodeIndex(i);
+        if (!suffix.isEmpty()) suffix += QLatin1Char('.');
+        suffix += piece;
+    }
+    return suffix;
+}
+
+QString QxSNMPRequest::DecodeIndex(int i, const QString& suffix)
+{
+    return IndexToText(Vars.Get(i), suffix, i + 1 == Vars.IndexCount);
+}
+
+QString QxSNMPRequest::EncodeIndex(int i)
+{
+    return TextToIndex(Vars.Get(i), i + 1 == Vars.IndexCount);
+}
+
+void QxSNMPRequest::DecodeValue(int i, const QxVb& vb)
+{
+    VbToText(Vars.Get(i), vb);
+}
+
+void QxSNMPRequest::EncodeValue(int i, QxVb& vb)
+{
+    TextToVb(Vars.Get(i), vb);
+}
+
+bool QxSNMPRequest::IsEndOfColumn(const QString& prefix, const QString& previous, const QString& response)
+{
+    if (!Vars.IsTable()) return false;
+    const bool inColumn = response.size() > prefix.size() && response.startsWith(prefix) && response != previous;
+    return !inColumn;
+}
+
+QString QxSNMPRequest::SubstituteValues(const QString& text, bool quote, const QString& marker)
+{
+    QString out;
+    qsizetype pos = 0;
+    while (pos < text.size()) {
+        const qsizetype at = text.indexOf(marker, pos);
+        if (at < 0 || marker.isEmpty()) {
+            out += text.mid(pos);
+            break;
+        }
+        out += text.mid(pos, at - pos);
+        qsizetype end = at + marker.size();
+        while (end < text.size() && text[end].isDigit()) ++end;
+        bool ok = false;
+        const int i = text.mid(at + marker.size(), end - at - marker.size()).toInt(&ok);
+        if (ok && i >= 0 && i < Vars.GetCount()) {
+            const QString& value = Vars.Get(i).Value;
+            out += quote ? QLatin1Char('"') + value + QLatin1Char('"') : value;
+        } else {
+            out += text.mid(at, end - at);
+        }
+        pos = end;
+    }
+    return out;
+}
+
+void QxSNMPRequest::ApplyExpression(int i, bool afterRead)
+{
+    QxSNMPVar& v = Vars.Get(i);
+    const std::optional<QString>& expression = afterRead ? v.ReadExpression : v.WriteExpression;
+    if (!expression) return;
+    const long double number = EvaluateArithmetic(SubstituteValues(*expression, false, QStringLiteral("$")));
+    switch (v.Type) {
+    case VarType::Double: v.Value = DoubleText(static_cast<double>(number)); break;
+    case VarType::BcDateTime: v.Value = DaysSince1899Text(static_cast<double>(number)); break;
+    case VarType::Counter64: v.Value = QString::number(static_cast<qulonglong>(std::llround(number))); break;
+    default: v.Value = QString::number(static_cast<qlonglong>(std::llround(number))); break;
+    }
+}
+
+bool QxSNMPRequest::EvaluateFilter(const QString& condition)
+{
+    if (condition.isEmpty()) return true;
+    return EvaluateCondition(SubstituteValues(condition, true, QStringLiteral("$")));
+}
