@@ -19,6 +19,11 @@ QString Code(QStringView text)
 
 Table::Table(QStringList headers) : headers_(std::move(headers)) {}
 
+void Table::KeepOnOneLine(int column)
+{
+    oneLineColumns_.append(column);
+}
+
 void Table::AddRow(QStringList cells)
 {
     rows_.append(std::move(cells));
@@ -31,7 +36,10 @@ QString Table::Html() const
     html += QStringLiteral("</tr>\n");
     for (const QStringList& row : rows_) {
         html += QStringLiteral("<tr>");
-        for (const QString& cell : row) html += QStringLiteral("<td>%1</td>").arg(cell);
+        for (qsizetype column = 0; column < row.size(); ++column)
+            html += (oneLineColumns_.contains(column) ? QStringLiteral("<td class=\"nowrap\">%1</td>")
+                                                      : QStringLiteral("<td>%1</td>"))
+                        .arg(row[column]);
         html += QStringLiteral("</tr>\n");
     }
     return html + QStringLiteral("</table>\n");

@@ -20,12 +20,15 @@ QString Code(QStringView text);
 class Table {
 public:
     explicit Table(QStringList headers);
+    // Cells of this column keep their text on one line (object identifiers).
+    void KeepOnOneLine(int column);
     void AddRow(QStringList cells);
     bool IsEmpty() const { return rows_.isEmpty(); }
     QString Html() const;
 
 private:
     QStringList headers_;
+    QList<int> oneLineColumns_;
     QList<QStringList> rows_;
 };
 

@@ -167,6 +167,7 @@ QString ObjectsTable(const GenericPage& page)
     const bool table = page.shape == PageShape::Table;
     Table objects({QStringLiteral("Label"), QStringLiteral("Object identifier"), QStringLiteral("Type"),
                    QStringLiteral("Access"), QStringLiteral("Values")});
+    objects.KeepOnOneLine(1);
     const int count = CountVarDescs(page.table.data());
     for (int position = 0; position < count; ++position) {
         const QxSNMPVarDesc& d = page.table[static_cast<size_t>(position)];
