@@ -1,0 +1,516 @@
+#include "agent.h"
+
+#include <arpa/inet.h>
+#include <dlfcn.h>
+#include <netinet/in.h>
+#include <sys/select.h>
+#include <sys/socket.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <chrono>
+#include <cstdlib>
+#include <cstring>
+#include <deque>
+#include <filesystem>
+#include <fstream>
+#include <optional>
+
+#include "faults.h"
+#include "netsnmp.h"
+#include "options.h"
+#include "pdu_text.h"
+#include "request_log.h"
+#include "set_transaction.h"
+#include "state_file.h"
+#include "switch_sim.h"
+
+namespace ksw::sim {
+
+namespace {
+
+constexpr const char* kAppName = "ksw-sim";
+using Clock = std::chrono::steady_clock;
+using SendFunction = int (*)(netsnmp_session*, netsnmp_pdu*);
+
+// net-snmp's callbacks carry no pointer of ours for the session and for snmp_send, and there
+// is one agent per process.
+Agent::Impl* g_agent = nullptr;
+
+SendFunction librarySnmpSend()
+{
+    static const auto real = reinterpret_cast<SendFunction>(dlsym(RTLD_NEXT, "snmp_send"));
+    if (!real) {
+        std::fprintf(stderr, "ksw-sim: cannot find net-snmp's snmp_send\n");
+        std::abort();
+    }
+    return real;
+}
+
+}  // namespace
+
+struct Agent::Impl {
+    struct DelayedPdu {
+        Clock::time_point due;
+        netsnmp_session* session;
+        netsnmp_pdu* pdu;
+    };
+    // The SET being processed: net-snmp calls the handler once per registration and mode, so
+    // the transaction collects every varbind before any is applied.
+    struct PendingSet {
+        const void* agentSession;
+        long requestId;
+        SetTransaction transaction;
+        bool prepared = false;
+        bool saved = false;
+        bool saveFailed = false;
+        bool failureReported = false;
+    };
+
+    SwitchSim& sim;
+    const SimOptions& options;
+    RequestLog& log;
+    Faults& faults;
+    std::filesystem::path workDir;
+    netsnmp_session* session = nullptr;
+    netsnmp_callback libraryCallback = nullptr;
+    std::string boundAddress;
+    std::deque<DelayedPdu> delayed;
+    std::optional<PendingSet> pendingSet;
+    bool running = false;
+
+    Impl(SwitchSim& s, const SimOptions& o, RequestLog& l, Faults& f) : sim(s), options(o), log(l), faults(f) {}
+
+    bool writeConfiguration(std::string* error);
+    bool start(std::string* error);
+    void shutdown();
+    void run(int stopFd);
+
+    int onPacket(int op, netsnmp_session* s, int reqid, netsnmp_pdu* pdu, void* magic);
+    int send(netsnmp_session* s, netsnmp_pdu* pdu);
+    void respondTooBig(netsnmp_session* s, const netsnmp_pdu* request);
+    void sendDueResponses(bool all);
+
+    int handle(netsnmp_handler_registration* reg, netsnmp_agent_request_info* reqinfo, netsnmp_request_info* requests);
+    void handleGet(netsnmp_agent_request_info* reqinfo, netsnmp_request_info* requests);
+    void handleGetNext(netsnmp_handler_registration* reg, netsnmp_agent_request_info* reqinfo,
+                       netsnmp_request_info* requests);
+    void handleSet(netsnmp_agent_request_info* reqinfo, netsnmp_request_info* requests);
+    void answer(netsnmp_agent_request_info* reqinfo, netsnmp_request_info* request, const Oid& instance, Value value);
+    void saveStateFile(PendingSet& set);
+};
+
+namespace {
+
+int packetCallback(int op, netsnmp_session* session, int reqid, netsnmp_pdu* pdu, void* magic)
+{
+    return g_agent->onPacket(op, session, reqid, pdu, magic);
+}
+
+int mibHandler(netsnmp_mib_handler* handler, netsnmp_handler_registration* reg,
+               netsnmp_agent_request_info* reqinfo, netsnmp_request_info* requests)
+{
+    return static_cast<Agent::Impl*>(handler->myvoid)->handle(reg, reqinfo, requests);
+}
+
+std::string quotedWord(const std::string& word)
+{
+    return "\"" + word + "\"";  // options.cpp refuses quotes and backslashes inside
+}
+
+}  // namespace
+
+}  // namespace ksw::sim
+
+// The agent library has no hook on the responses it sends. This definition takes the place of
+// net-snmp's snmp_send for the whole process (the agent library calls it through the dynamic
+// linker), so every response can be logged and, with --delay, held back; it then hands the PDU
+// to the library's own function.
+extern "C" int snmp_send(netsnmp_session* session, netsnmp_pdu* pdu)
+{
+    if (ksw::sim::g_agent) return ksw::sim::g_agent->send(session, pdu);
+    return ksw::sim::librarySnmpSend()(session, pdu);
+}
+
+namespace ksw::sim {
+
+bool Agent::Impl::writeConfiguration(std::string* error)
+{
+    std::error_code ec;
+    std::filesystem::create_directories(workDir / "conf", ec);
+    std::filesystem::create_directories(workDir / "persist", ec);
+    std::ofstream conf(workDir / "conf" / (std::string(kAppName) + ".conf"));
+    const char* six = options.ipv6 ? "6" : "";
+    if (options.readCommunity != options.writeCommunity)
+        conf << "rocommunity" << six << " " << quotedWord(options.readCommunity) << " default\n";
+    conf << "rwcommunity" << six << " " << quotedWord(options.writeCommunity) << " default\n";
+    for (const UserSpec& user : options.users) {
+        conf << "createUser " << quotedWord(user.name) << " " << user.auth << " " << quotedWord(user.authPassword);
+        if (!user.priv.empty()) conf << " " << user.priv << " " << quotedWord(user.privPassword);
+        conf << "\n";
+        conf << (user.readWrite ? "rwuser " : "rouser ") << user.name << (user.priv.empty() ? " auth" : " priv") << "\n";
+    }
+    // No MIB files: the agent serves numeric OIDs only.
+    std::ofstream library(workDir / "conf" / "snmp.conf");
+    library << "mibs :\n";
+    if (!conf || !library) {
+        if (error) *error = "cannot write the agent configuration in " + workDir.string();
+        return false;
+    }
+    return true;
+}
+
+bool Agent::Impl::start(std::string* error)
+{
+    std::string pattern = (std::filesystem::temp_directory_path() / "ksw-sim-XXXXXX").string();
+    if (!mkdtemp(pattern.data())) {
+        if (error) *error = std::string("cannot create a temporary folder: ") + std::strerror(errno);
+        return false;
+    }
+    workDir = pattern;
+    if (!writeConfiguration(error)) return false;
+
+    // Warnings and errors only: the library's notes ("Created directory", "Connection from")
+    // would bury what matters.
+    netsnmp_register_loghandler(NETSNMP_LOGHANDLER_STDERR, LOG_WARNING);
+    netsnmp_ds_set_boolean(NETSNMP_DS_APPLICATION_ID, NETSNMP_DS_AGENT_DONT_LOG_TCPWRAPPERS_CONNECTS, 1);
+    const std::string confDir = (workDir / "conf").string();
+    const std::string persistDir = (workDir / "persist").string();
+    const std::string spec = options.transportSpec();
+    netsnmp_ds_set_boolean(NETSNMP_DS_APPLICATION_ID, NETSNMP_DS_AGENT_AGENTX_MASTER, 0);
+    netsnmp_ds_set_string(NETSNMP_DS_LIBRARY_ID, NETSNMP_DS_LIB_CONFIGURATION_DIR, confDir.c_str());
+    netsnmp_ds_set_string(NETSNMP_DS_LIBRARY_ID, NETSNMP_DS_LIB_PERSISTENT_DIR, persistDir.c_str());
+    netsnmp_ds_set_string(NETSNMP_DS_APPLICATION_ID, NETSNMP_DS_AGENT_PORTS, spec.c_str());
+
+    g_agent = this;
+    init_agent(kAppName);
+    init_vacm_conf();
+    init_vacm_config_tokens();
+    for (const Oid& root : sim.store().subtreeRoots()) {
+        std::vector<oid> arcs(root.begin(), root.end());
+        netsnmp_handler_registration* reg =
+            netsnmp_create_handler_registration(kAppName, mibHandler, arcs.data(), arcs.size(), HANDLER_CAN_RWRITE);
+        reg->handler->myvoid = this;
+        if (netsnmp_register_handler(reg) != MIB_REGISTERED_OK) {
+            if (error) *error = "cannot register " + oidText(root);
+            return false;
+        }
+    }
+    init_snmp(kAppName);
+    if (init_master_agent() != 0 || !main_session) {
+        if (error) *error = "cannot listen on " + spec;
+        return false;
+    }
+    running = true;
+    session = main_session;
+    libraryCallback = session->callback;
+    session->callback = packetCallback;
+
+    netsnmp_transport* transport = snmp_sess_transport(snmp_sess_pointer(session));
+    sockaddr_storage address{};
+    socklen_t length = sizeof address;
+    if (!transport || getsockname(transport->sock, reinterpret_cast<sockaddr*>(&address), &length) != 0) {
+        if (error) *error = "cannot read the bound address";
+        return false;
+    }
+    char host[INET6_ADDRSTRLEN] = {};
+    int port = 0;
+    if (address.ss_family == AF_INET6) {
+        const auto* a = reinterpret_cast<const sockaddr_in6*>(&address);
+        inet_ntop(AF_INET6, &a->sin6_addr, host, sizeof host);
+        port = ntohs(a->sin6_port);
+        boundAddress = "udp6:[" + std::string(host) + "]:" + std::to_string(port);
+    } else {
+        const auto* a = reinterpret_cast<const sockaddr_in*>(&address);
+        inet_ntop(AF_INET, &a->sin_addr, host, sizeof host);
+        port = ntohs(a->sin_port);
+        boundAddress = "udp:" + std::string(host) + ":" + std::to_string(port);
+    }
+    return true;
+}
+
+void Agent::Impl::run(int stopFd)
+{
+    while (true) {
+        int fds = 0;
+        int block = 0;
+        fd_set readable;
+        FD_ZERO(&readable);
+        timeval timeout{0, 200000};  // alarms and delayed answers are looked at least this often
+        snmp_select_info(&fds, &readable, &timeout, &block);
+        FD_SET(stopFd, &readable);
+        fds = std::max(fds, stopFd + 1);
+        if (!delayed.empty()) {
+            const auto wait = std::chrono::duration_cast<std::chrono::microseconds>(delayed.front().due - Clock::now());
+            const long micros = std::max<long>(0, static_cast<long>(wait.count()));
+            if (block || micros < timeout.tv_sec * 1000000L + timeout.tv_usec) timeout = {micros / 1000000, micros % 1000000};
+        } else if (block || timeout.tv_sec > 0 || timeout.tv_usec > 200000) {
+            timeout = {0, 200000};
+        }
+        const int count = select(fds, &readable, nullptr, nullptr, &timeout);
+        if (count < 0) {
+            if (errno == EINTR) continue;
+            std::perror("ksw-sim: select");
+            return;
+        }
+        if (FD_ISSET(stopFd, &readable)) return;
+        if (count > 0) snmp_read(&readable);
+        else snmp_timeout();
+        run_alarms();
+        netsnmp_check_outstanding_agent_requests();
+        sendDueResponses(false);
+    }
+}
+
+void Agent::Impl::shutdown()
+{
+    if (g_agent != this) return;
+    for (const DelayedPdu& d : delayed) snmp_free_pdu(d.pdu);
+    delayed.clear();
+    if (running) {
+        snmp_shutdown(kAppName);
+        shutdown_master_agent();
+        shutdown_agent();
+    }
+    running = false;
+    g_agent = nullptr;
+    std::error_code ec;
+    if (!workDir.empty()) std::filesystem::remove_all(workDir, ec);
+}
+
+int Agent::Impl::onPacket(int op, netsnmp_session* s, int reqid, netsnmp_pdu* pdu, void* magic)
+{
+    if (op != NETSNMP_CALLBACK_OP_RECEIVED_MESSAGE || !pdu) return libraryCallback(op, s, reqid, pdu, magic);
+    if (pdu->version == SNMP_VERSION_3 && s->s_snmp_errno == SNMPERR_USM_AUTHENTICATIONFAILURE) {
+        // The library has already answered with a report; the PDU itself could not be read.
+        if (log.isOpen()) log.write("refused " + pduOriginText(pdu) + " authentication failure");
+        return libraryCallback(op, s, reqid, pdu, magic);
+    }
+    if (log.isOpen()) log.write("recv " + pduText(pdu));
+    // The library frees the request once this returns; a dropped one is simply not answered.
+    if (faults.dropNext()) {
+        if (log.isOpen()) log.write("drop reqid=" + std::to_string(pdu->reqid));
+        return 1;
+    }
+    int varbinds = 0;
+    for (const netsnmp_variable_list* vb = pdu->variables; vb; vb = vb->next_variable) ++varbinds;
+    if (faults.tooBig(varbinds)) {
+        respondTooBig(s, pdu);
+        return 1;
+    }
+    return libraryCallback(op, s, reqid, pdu, magic);
+}
+
+void Agent::Impl::respondTooBig(netsnmp_session* s, const netsnmp_pdu* request)
+{
+    netsnmp_pdu* response = snmp_clone_pdu(const_cast<netsnmp_pdu*>(request));
+    if (!response) return;
+    response->command = SNMP_MSG_RESPONSE;
+    response->errstat = SNMP_ERR_TOOBIG;
+    response->errindex = 0;
+    // RFC 3416 answers tooBig with no varbinds; RFC 1157 with the request's own.
+    if (request->version != SNMP_VERSION_1) {
+        snmp_free_varbind(response->variables);
+        response->variables = nullptr;
+    }
+    if (!snmp_send(s, response)) snmp_free_pdu(response);
+}
+
+int Agent::Impl::send(netsnmp_session* s, netsnmp_pdu* pdu)
+{
+    const bool answer = pdu && (pdu->command == SNMP_MSG_RESPONSE || pdu->command == SNMP_MSG_REPORT);
+    if (answer && log.isOpen()) log.write("send " + pduText(pdu));
+    if (answer && faults.delayMs() > 0) {
+        delayed.push_back({Clock::now() + std::chrono::milliseconds(faults.delayMs()), s, pdu});
+        return pdu->reqid ? pdu->reqid : 1;
+    }
+    return librarySnmpSend()(s, pdu);
+}
+
+void Agent::Impl::sendDueResponses(bool all)
+{
+    const auto now = Clock::now();
+    while (!delayed.empty() && (all || delayed.front().due <= now)) {
+        const DelayedPdu d = delayed.front();
+        delayed.pop_front();
+        if (!librarySnmpSend()(d.session, d.pdu)) snmp_free_pdu(d.pdu);
+    }
+}
+
+int Agent::Impl::handle(netsnmp_handler_registration* reg, netsnmp_agent_request_info* reqinfo,
+                        netsnmp_request_info* requests)
+{
+    sim.tick();
+    switch (reqinfo->mode) {
+    case MODE_GET: handleGet(reqinfo, requests); break;
+    case MODE_GETNEXT: handleGetNext(reg, reqinfo, requests); break;
+    case MODE_SET_RESERVE1:
+    case MODE_SET_RESERVE2:
+    case MODE_SET_ACTION:
+    case MODE_SET_COMMIT:
+    case MODE_SET_FREE:
+    case MODE_SET_UNDO: handleSet(reqinfo, requests); break;
+    default: break;
+    }
+    return SNMP_ERR_NOERROR;
+}
+
+void Agent::Impl::answer(netsnmp_agent_request_info* reqinfo, netsnmp_request_info* request, const Oid& instance,
+                         Value value)
+{
+    if (const PrefixFault* fault = faults.faultFor(instance)) {
+        if (fault->kind == FaultKind::GenErr) {
+            netsnmp_set_request_error(reqinfo, request, SNMP_ERR_GENERR);
+            return;
+        }
+        if (fault->kind == FaultKind::NoSuchName) {
+            netsnmp_set_request_error(reqinfo, request, SNMP_ERR_NOSUCHNAME);
+            return;
+        }
+        value = Faults::distorted(*fault, value);
+    }
+    setVarbindValue(request->requestvb, value);
+}
+
+void Agent::Impl::handleGet(netsnmp_agent_request_info* reqinfo, netsnmp_request_info* requests)
+{
+    const ObjectStore& store = sim.store();
+    for (netsnmp_request_info* r = requests; r; r = r->next) {
+        if (r->processed) continue;
+        const Oid instance = oidFromArcs(r->requestvb->name, r->requestvb->name_length);
+        const Cell* cell = store.cell(instance);
+        if (!cell) {
+            netsnmp_set_request_error(reqinfo, r, store.objectFor(instance) ? SNMP_NOSUCHINSTANCE : SNMP_NOSUCHOBJECT);
+            continue;
+        }
+        answer(reqinfo, r, instance, store.read(instance, *cell));
+    }
+}
+
+void Agent::Impl::handleGetNext(netsnmp_handler_registration* reg, netsnmp_agent_request_info* reqinfo,
+                                netsnmp_request_info* requests)
+{
+    const ObjectStore& store = sim.store();
+    const Oid root = oidFromArcs(reg->rootoid, reg->rootoid_len);
+    // SNMPv1 has no Counter64: a v1 walk steps over those objects (RFC 3584, 4.2.2.1).
+    const bool v1 = reqinfo->asp && reqinfo->asp->pdu && reqinfo->asp->pdu->version == SNMP_VERSION_1;
+    for (netsnmp_request_info* r = requests; r; r = r->next) {
+        if (r->processed) continue;
+        const Oid from = oidFromArcs(r->requestvb->name, r->requestvb->name_length);
+        auto it = from < root ? store.next(root, true) : store.next(from, r->inclusive != 0);
+        const auto end = store.cells().end();
+        while (it != end && v1 && it->second.def->syntax.type == Smi::Counter64) ++it;
+        // Nothing left in this subtree: left unanswered, the agent goes on with the next one.
+        if (it == end || !startsWith(it->first, root)) continue;
+        const std::vector<oid> arcs(it->first.begin(), it->first.end());
+        snmp_set_var_objid(r->requestvb, arcs.data(), arcs.size());
+        answer(reqinfo, r, it->first, store.read(it->first, it->second));
+    }
+}
+
+void Agent::Impl::saveStateFile(PendingSet& set)
+{
+    if (options.stateFile.empty()) return;
+    std::string why;
+    set.saved = true;
+    if (!saveState(options.stateFile, sim.store(), sim.model().name, &why)) {
+        set.saveFailed = true;
+        std::fprintf(stderr, "ksw-sim: cannot save the state file %s: %s\n", options.stateFile.c_str(), why.c_str());
+        if (log.isOpen()) log.write("state file not saved: " + why);
+    }
+}
+
+void Agent::Impl::handleSet(netsnmp_agent_request_info* reqinfo, netsnmp_request_info* requests)
+{
+    const void* agentSession = reqinfo->asp;
+    const long requestId = reqinfo->asp && reqinfo->asp->pdu ? reqinfo->asp->pdu->reqid : 0;
+    const bool current = pendingSet && pendingSet->agentSession == agentSession && pendingSet->requestId == requestId;
+    auto setError = [reqinfo](netsnmp_request_info* r, ErrorStatus status) {
+        if (status != ErrorStatus::NoError) netsnmp_set_request_error(reqinfo, r, static_cast<int>(status));
+    };
+
+    switch (reqinfo->mode) {
+    case MODE_SET_RESERVE1:
+        if (!current) pendingSet.emplace(PendingSet{agentSession, requestId, SetTransaction(sim.store())});
+        for (netsnmp_request_info* r = requests; r; r = r->next) {
+            const Oid instance = oidFromArcs(r->requestvb->name, r->requestvb->name_length);
+            if (const PrefixFault* fault = faults.faultFor(instance)) {
+                if (fault->kind == FaultKind::GenErr || fault->kind == FaultKind::NoSuchName) {
+                    setError(r, fault->kind == FaultKind::GenErr ? ErrorStatus::GenErr : ErrorStatus::NoSuchName);
+                    continue;
+                }
+            }
+            const auto value = valueOfVarbind(r->requestvb);
+            if (!value) {
+                setError(r, ErrorStatus::WrongType);
+                continue;
+            }
+            setError(r, pendingSet->transaction.stage(r->index, instance, *value));
+        }
+        break;
+    case MODE_SET_RESERVE2:
+        if (!current) break;
+        if (!pendingSet->prepared) {
+            pendingSet->transaction.prepare();
+            pendingSet->prepared = true;
+        }
+        for (netsnmp_request_info* r = requests; r; r = r->next) setError(r, pendingSet->transaction.errorFor(r->index));
+        break;
+    case MODE_SET_ACTION:
+        if (!current) break;
+        if (!pendingSet->transaction.applied()) {
+            pendingSet->transaction.apply();
+            saveStateFile(*pendingSet);
+        }
+        // A state file that cannot be written fails the set, which is then undone.
+        if (pendingSet->saveFailed && !pendingSet->failureReported && requests) {
+            pendingSet->failureReported = true;
+            setError(requests, ErrorStatus::CommitFailed);
+        }
+        break;
+    case MODE_SET_UNDO:
+        if (!current) break;
+        pendingSet->transaction.undo();
+        if (pendingSet->saved && !pendingSet->saveFailed) saveStateFile(*pendingSet);
+        pendingSet.reset();
+        break;
+    case MODE_SET_COMMIT:
+    case MODE_SET_FREE:
+        if (current) pendingSet.reset();
+        break;
+    default:
+        break;
+    }
+}
+
+Agent::Agent(SwitchSim& sim, const SimOptions& options, RequestLog& log, Faults& faults)
+    : d_(std::make_unique<Impl>(sim, options, log, faults))
+{
+}
+
+Agent::~Agent()
+{
+    d_->shutdown();
+}
+
+bool Agent::start(std::string* error)
+{
+    return d_->start(error);
+}
+
+std::string Agent::listeningOn() const
+{
+    return d_->boundAddress;
+}
+
+void Agent::run(int stopFd)
+{
+    d_->run(stopFd);
+}
+
+void Agent::shutdown()
+{
+    d_->shutdown();
+}
+
+}  // namespace ksw::sim
