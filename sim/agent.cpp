@@ -50,10 +50,13 @@ SendFunction librarySnmpSend()
 }  // namespace
 
 struct Agent::Impl {
-    struct DelayedPdu {
+    // A request held back by --delay. The request waits rather than its answer: the agent
+    // library keeps the packet it builds for an answer in the session, so answers cannot be
+    // held back and sent out of order.
+    struct DelayedRequest {
         Clock::time_point due;
         netsnmp_session* session;
-        netsnmp_pdu* pdu;
+        netsnmp_pdu* pdu;  // our copy
     };
     // The SET being processed: net-snmp calls the handler once per registration and mode, so
     // the transaction collects every varbind before any is applied.
@@ -75,7 +78,7 @@ struct Agent::Impl {
     netsnmp_session* session = nullptr;
     netsnmp_callback libraryCallback = nullptr;
     std::string boundAddress;
-    std::deque<DelayedPdu> delayed;
+    std::deque<DelayedRequest> delayed;
     std::optional<PendingSet> pendingSet;
     bool running = false;
 
@@ -87,9 +90,10 @@ struct Agent::Impl {
     void run(int stopFd);
 
     int onPacket(int op, netsnmp_session* s, int reqid, netsnmp_pdu* pdu, void* magic);
+    int answerRequest(netsnmp_session* s, netsnmp_pdu* pdu, void* magic);
     int send(netsnmp_session* s, netsnmp_pdu* pdu);
     void respondTooBig(netsnmp_session* s, const netsnmp_pdu* request);
-    void sendDueResponses(bool all);
+    void answerDelayedRequests(bool all);
 
     int handle(netsnmp_handler_registration* reg, netsnmp_agent_request_info* reqinfo, netsnmp_request_info* requests);
     void handleGet(netsnmp_agent_request_info* reqinfo, netsnmp_request_info* requests);
@@ -124,8 +128,7 @@ std::string quotedWord(const std::string& word)
 
 // The agent library has no hook on the responses it sends. This definition takes the place of
 // net-snmp's snmp_send for the whole process (the agent library calls it through the dynamic
-// linker), so every response can be logged and, with --delay, held back; it then hands the PDU
-// to the library's own function.
+// linker), so that every response is logged; it then hands the PDU to the library's own function.
 extern "C" int snmp_send(netsnmp_session* session, netsnmp_pdu* pdu)
 {
     if (ksw::sim::g_agent) return ksw::sim::g_agent->send(session, pdu);
@@ -197,6 +200,9 @@ bool Agent::Impl::start(std::string* error)
         }
     }
     init_snmp(kAppName);
+    // No SMUX peer socket (TCP port 199): ksw-sim listens on the one address it is given.
+    char noSmux[] = "-smux";
+    add_to_init_list(noSmux);
     if (init_master_agent() != 0 || !main_session) {
         if (error) *error = "cannot listen on " + spec;
         return false;
@@ -258,15 +264,15 @@ void Agent::Impl::run(int stopFd)
         else snmp_timeout();
         run_alarms();
         netsnmp_check_outstanding_agent_requests();
-        sendDueResponses(false);
+        answerDelayedRequests(false);
     }
 }
 
 void Agent::Impl::shutdown()
 {
     if (g_agent != this) return;
-    for (const DelayedPdu& d : delayed) snmp_free_pdu(d.pdu);
-    delayed.clear();
+    // Requests already received are answered (and their sets kept) rather than lost.
+    answerDelayedRequests(true);
     if (running) {
         snmp_shutdown(kAppName);
         shutdown_master_agent();
@@ -292,13 +298,24 @@ int Agent::Impl::onPacket(int op, netsnmp_session* s, int reqid, netsnmp_pdu* pd
         if (log.isOpen()) log.write("drop reqid=" + std::to_string(pdu->reqid));
         return 1;
     }
+    if (faults.delayMs() > 0) {
+        if (netsnmp_pdu* copy = snmp_clone_pdu(pdu)) {
+            delayed.push_back({Clock::now() + std::chrono::milliseconds(faults.delayMs()), s, copy});
+            return 1;
+        }
+    }
+    return answerRequest(s, pdu, magic);
+}
+
+int Agent::Impl::answerRequest(netsnmp_session* s, netsnmp_pdu* pdu, void* magic)
+{
     int varbinds = 0;
     for (const netsnmp_variable_list* vb = pdu->variables; vb; vb = vb->next_variable) ++varbinds;
     if (faults.tooBig(varbinds)) {
         respondTooBig(s, pdu);
         return 1;
     }
-    return libraryCallback(op, s, reqid, pdu, magic);
+    return libraryCallback(NETSNMP_CALLBACK_OP_RECEIVED_MESSAGE, s, pdu->reqid, pdu, magic);
 }
 
 void Agent::Impl::respondTooBig(netsnmp_session* s, const netsnmp_pdu* request)
@@ -318,22 +335,18 @@ void Agent::Impl::respondTooBig(netsnmp_session* s, const netsnmp_pdu* request)
 
 int Agent::Impl::send(netsnmp_session* s, netsnmp_pdu* pdu)
 {
-    const bool answer = pdu && (pdu->command == SNMP_MSG_RESPONSE || pdu->command == SNMP_MSG_REPORT);
-    if (answer && log.isOpen()) log.write("send " + pduText(pdu));
-    if (answer && faults.delayMs() > 0) {
-        delayed.push_back({Clock::now() + std::chrono::milliseconds(faults.delayMs()), s, pdu});
-        return pdu->reqid ? pdu->reqid : 1;
-    }
+    if (pdu && (pdu->command == SNMP_MSG_RESPONSE || pdu->command == SNMP_MSG_REPORT) && log.isOpen())
+        log.write("send " + pduText(pdu));
     return librarySnmpSend()(s, pdu);
 }
 
-void Agent::Impl::sendDueResponses(bool all)
+void Agent::Impl::answerDelayedRequests(bool all)
 {
-    const auto now = Clock::now();
-    while (!delayed.empty() && (all || delayed.front().due <= now)) {
-        const DelayedPdu d = delayed.front();
+    while (!delayed.empty() && (all || delayed.front().due <= Clock::now())) {
+        const DelayedRequest d = delayed.front();
         delayed.pop_front();
-        if (!librarySnmpSend()(d.session, d.pdu)) snmp_free_pdu(d.pdu);
+        answerRequest(d.session, d.pdu, nullptr);
+        snmp_free_pdu(d.pdu);
     }
 }
 

@@ -38,6 +38,7 @@ private slots:
     void helpNamesTheDefaults();
     void stopsCleanlyOnSignals();
     void busyPortRefused();
+    void onlyTheGivenAddressIsOpen();
 
 private:
     SimProcess defaults_;
@@ -214,6 +215,16 @@ void TestSimAgent::busyPortRefused()
     const SimRun run = SimProcess::runToEnd({"--listen", QString("127.0.0.1:%1").arg(defaults_.port())});
     QCOMPARE(run.exitCode, 1);
     QVERIFY2(run.err.contains("cannot listen on udp:127.0.0.1:"), qPrintable(run.err));
+}
+
+void TestSimAgent::onlyTheGivenAddressIsOpen()
+{
+    // One socket: the UDP address given, no SMUX or AgentX port besides.
+    const QDir fds(QString("/proc/%1/fd").arg(defaults_.processId()));
+    int sockets = 0;
+    for (const QFileInfo& fd : fds.entryInfoList(QDir::System | QDir::NoDotAndDotDot))
+        sockets += fd.symLinkTarget().contains("socket:[");
+    QCOMPARE(sockets, 1);
 }
 
 QTEST_GUILESS_MAIN(TestSimAgent)

@@ -83,6 +83,7 @@ public:
     }
 
     bool running() const { return process_ && process_->state() == QProcess::Running; }
+    qint64 processId() const { return process_ ? process_->processId() : 0; }
     quint16 port() const { return port_; }
     QString address() const { return address_; }
     QString peer() const { return peer_; }  // "udp:127.0.0.1:PORT", as net-snmp's tools take it

@@ -31,7 +31,8 @@ struct ToolRun {
     bool timedOut() const { return err.contains("Timeout"); }
 };
 
-inline ToolRun runSnmpTool(const QString& tool, const QStringList& args, int timeoutMs = 30000)
+// Starts a tool without waiting for it (for requests that overlap); finishSnmpTool collects it.
+inline void startSnmpTool(QProcess& process, const QString& tool, const QStringList& args)
 {
     static QTemporaryDir home;  // the tools' configuration and persistent folder
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
@@ -39,21 +40,32 @@ inline ToolRun runSnmpTool(const QString& tool, const QStringList& args, int tim
     env.insert("MIBDIRS", "/nonexistent");
     env.insert("SNMPCONFPATH", home.path());
     env.insert("SNMP_PERSISTENT_DIR", home.path());
-    QProcess process;
     process.setProcessEnvironment(env);
-    QElapsedTimer clock;
-    clock.start();
     process.start(tool, args);
+}
+
+inline ToolRun finishSnmpTool(QProcess& process, int timeoutMs = 30000)
+{
     ToolRun run;
     run.finished = process.waitForFinished(timeoutMs);
     if (!run.finished) {
         process.kill();
         process.waitForFinished();
     }
-    run.elapsedMs = clock.elapsed();
     run.exitCode = process.exitCode();
     run.out = QString::fromUtf8(process.readAllStandardOutput());
     run.err = QString::fromUtf8(process.readAllStandardError());
+    return run;
+}
+
+inline ToolRun runSnmpTool(const QString& tool, const QStringList& args, int timeoutMs = 30000)
+{
+    QProcess process;
+    QElapsedTimer clock;
+    clock.start();
+    startSnmpTool(process, tool, args);
+    ToolRun run = finishSnmpTool(process, timeoutMs);
+    run.elapsedMs = clock.elapsed();
     return run;
 }
 
