@@ -41,7 +41,7 @@ public:
     void setModeSource(ModeSource source) { modeOf_ = std::move(source); }
 
     LinkState link(int port, uint64_t ms) const;
-    // When the link last went up or down (0 if it has not changed since power-on).
+    // When the schedule last took the link up or down (0 if not since power-on).
     uint64_t lastChangeMs(int port, uint64_t ms) const;
     int portsUp(uint64_t ms) const;
 
