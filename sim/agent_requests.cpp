@@ -1,0 +1,162 @@
+// The MIB handler: get and get-next from the object store, and the phases of a set.
+
+#include <algorithm>
+
+#include "faults.h"
+#include "options.h"
+#include "request_log.h"
+#include "state_file.h"
+#include "switch_sim.h"
+// Last: net-snmp's headers come with it.
+#include "agent_impl.h"
+#include "pdu_text.h"
+
+namespace ksw::sim {
+
+int Agent::Impl::handle(netsnmp_handler_registration* reg, netsnmp_agent_request_info* reqinfo,
+                        netsnmp_request_info* requests)
+{
+    sim.tick();
+    switch (reqinfo->mode) {
+    case MODE_GET: handleGet(reqinfo, requests); break;
+    case MODE_GETNEXT: handleGetNext(reg, reqinfo, requests); break;
+    case MODE_SET_RESERVE1:
+    case MODE_SET_RESERVE2:
+    case MODE_SET_ACTION:
+    case MODE_SET_COMMIT:
+    case MODE_SET_FREE:
+    case MODE_SET_UNDO: handleSet(reqinfo, requests); break;
+    default: break;
+    }
+    return SNMP_ERR_NOERROR;
+}
+
+void Agent::Impl::answer(netsnmp_agent_request_info* reqinfo, netsnmp_request_info* request, const Oid& instance,
+                         Value value)
+{
+    if (const PrefixFault* fault = faults.faultFor(instance)) {
+        if (fault->kind == FaultKind::GenErr) {
+            netsnmp_set_request_error(reqinfo, request, SNMP_ERR_GENERR);
+            return;
+        }
+        if (fault->kind == FaultKind::NoSuchName) {
+            netsnmp_set_request_error(reqinfo, request, SNMP_ERR_NOSUCHNAME);
+            return;
+        }
+        value = Faults::distorted(*fault, value);
+    }
+    setVarbindValue(request->requestvb, value);
+}
+
+void Agent::Impl::handleGet(netsnmp_agent_request_info* reqinfo, netsnmp_request_info* requests)
+{
+    const ObjectStore& store = sim.store();
+    for (netsnmp_request_info* r = requests; r; r = r->next) {
+        if (r->processed) continue;
+        const Oid instance = oidFromArcs(r->requestvb->name, r->requestvb->name_length);
+        const Cell* cell = store.cell(instance);
+        if (!cell) {
+            netsnmp_set_request_error(reqinfo, r, store.objectFor(instance) ? SNMP_NOSUCHINSTANCE : SNMP_NOSUCHOBJECT);
+            continue;
+        }
+        answer(reqinfo, r, instance, store.read(instance, *cell));
+    }
+}
+
+void Agent::Impl::handleGetNext(netsnmp_handler_registration* reg, netsnmp_agent_request_info* reqinfo,
+                                netsnmp_request_info* requests)
+{
+    const ObjectStore& store = sim.store();
+    const Oid root = oidFromArcs(reg->rootoid, reg->rootoid_len);
+    // SNMPv1 has no Counter64: a v1 walk steps over those objects (RFC 3584, 4.2.2.1).
+    const bool v1 = reqinfo->asp && reqinfo->asp->pdu && reqinfo->asp->pdu->version == SNMP_VERSION_1;
+    for (netsnmp_request_info* r = requests; r; r = r->next) {
+        if (r->processed) continue;
+        const Oid from = oidFromArcs(r->requestvb->name, r->requestvb->name_length);
+        auto it = from < root ? store.next(root, true) : store.next(from, r->inclusive != 0);
+        const auto end = store.cells().end();
+        while (it != end && v1 && it->second.def->syntax.type == Smi::Counter64) ++it;
+        // Nothing left in this subtree: left unanswered, the agent goes on with the next one.
+        if (it == end || !startsWith(it->first, root)) continue;
+        const std::vector<oid> arcs(it->first.begin(), it->first.end());
+        snmp_set_var_objid(r->requestvb, arcs.data(), arcs.size());
+        answer(reqinfo, r, it->first, store.read(it->first, it->second));
+    }
+}
+
+void Agent::Impl::saveStateFile(PendingSet& set)
+{
+    if (options.stateFile.empty()) return;
+    std::string why;
+    set.saved = true;
+    if (!saveState(options.stateFile, sim.store(), sim.model().name, &why)) {
+        set.saveFailed = true;
+        std::fprintf(stderr, "ksw-sim: cannot save the state file %s: %s\n", options.stateFile.c_str(), why.c_str());
+        if (log.isOpen()) log.write("state file not saved: " + why);
+    }
+}
+
+void Agent::Impl::handleSet(netsnmp_agent_request_info* reqinfo, netsnmp_request_info* requests)
+{
+    const void* agentSession = reqinfo->asp;
+    const long requestId = reqinfo->asp && reqinfo->asp->pdu ? reqinfo->asp->pdu->reqid : 0;
+    const bool current = pendingSet && pendingSet->agentSession == agentSession && pendingSet->requestId == requestId;
+    auto setError = [reqinfo](netsnmp_request_info* r, ErrorStatus status) {
+        if (status != ErrorStatus::NoError) netsnmp_set_request_error(reqinfo, r, static_cast<int>(status));
+    };
+
+    switch (reqinfo->mode) {
+    case MODE_SET_RESERVE1:
+        if (!current) pendingSet.emplace(PendingSet{agentSession, requestId, SetTransaction(sim.store())});
+        for (netsnmp_request_info* r = requests; r; r = r->next) {
+            const Oid instance = oidFromArcs(r->requestvb->name, r->requestvb->name_length);
+            if (const PrefixFault* fault = faults.faultFor(instance)) {
+                if (fault->kind == FaultKind::GenErr || fault->kind == FaultKind::NoSuchName) {
+                    setError(r, fault->kind == FaultKind::GenErr ? ErrorStatus::GenErr : ErrorStatus::NoSuchName);
+                    continue;
+                }
+            }
+            const auto value = valueOfVarbind(r->requestvb);
+            if (!value) {
+                setError(r, ErrorStatus::WrongType);
+                continue;
+            }
+            setError(r, pendingSet->transaction.stage(r->index, instance, *value));
+        }
+        break;
+    case MODE_SET_RESERVE2:
+        if (!current) break;
+        if (!pendingSet->prepared) {
+            pendingSet->transaction.prepare();
+            pendingSet->prepared = true;
+        }
+        for (netsnmp_request_info* r = requests; r; r = r->next) setError(r, pendingSet->transaction.errorFor(r->index));
+        break;
+    case MODE_SET_ACTION:
+        if (!current) break;
+        if (!pendingSet->transaction.applied()) {
+            pendingSet->transaction.apply();
+            saveStateFile(*pendingSet);
+        }
+        // A state file that cannot be written fails the set, which is then undone.
+        if (pendingSet->saveFailed && !pendingSet->failureReported && requests) {
+            pendingSet->failureReported = true;
+            setError(requests, ErrorStatus::CommitFailed);
+        }
+        break;
+    case MODE_SET_UNDO:
+        if (!current) break;
+        pendingSet->transaction.undo();
+        if (pendingSet->saved && !pendingSet->saveFailed) saveStateFile(*pendingSet);
+        pendingSet.reset();
+        break;
+    case MODE_SET_COMMIT:
+    case MODE_SET_FREE:
+        if (current) pendingSet.reset();
+        break;
+    default:
+        break;
+    }
+}
+
+}  // namespace ksw::sim

@@ -1,0 +1,18 @@
+#pragma once
+// OIDs the simulator's behaviour depends on (the rest live only in the catalogue tables).
+
+namespace ksw::sim::oids {
+
+inline constexpr const char* kIfAdminStatus = "1.3.6.1.2.1.2.2.1.7";
+inline constexpr const char* kVlanStaticEntry = "1.3.6.1.2.1.17.7.1.4.3.1";
+inline constexpr const char* kTpFdbEntry = "1.3.6.1.2.1.17.7.1.2.2.1";
+inline constexpr const char* kFrontPanelLeds = "1.3.6.1.4.1.58126.11.101.2.2.1.1.4";
+inline constexpr const char* kPortInfoEntry = "1.3.6.1.4.1.58126.11.101.2.2.3.1.1";
+inline constexpr const char* kPortCtrlEntry = "1.3.6.1.4.1.58126.11.101.2.2.3.2.1";
+
+// Columns of the port control table.
+inline constexpr unsigned kPortCtrlAdminState = 4;
+inline constexpr unsigned kPortCtrlNwayState = 5;
+inline constexpr unsigned kPortCtrlFlowControl = 6;
+
+}  // namespace ksw::sim::oids

@@ -1,0 +1,14 @@
+#pragma once
+// net-snmp's agent headers, in the order they need, plus the few agent functions and globals
+// the headers do not declare. Only the agent glue includes this.
+
+#include <net-snmp/net-snmp-config.h>
+#include <net-snmp/net-snmp-includes.h>
+#include <net-snmp/agent/net-snmp-agent-includes.h>
+
+extern "C" {
+void init_vacm_conf(void);
+void init_vacm_config_tokens(void);
+// The agent's first listening session (snmp_agent.c).
+extern netsnmp_session* main_session;
+}

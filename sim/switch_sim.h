@@ -1,0 +1,62 @@
+#pragma once
+// The simulated switch: its model, clock, ports and the object store holding its MIB.
+
+#include <cstdint>
+#include <string>
+
+#include "object_store.h"
+#include "port_sim.h"
+#include "sim_clock.h"
+#include "switch_model.h"
+
+namespace ksw::sim {
+
+struct SimSettings {
+    const ModelInfo* model = findModel("KSW-7116");
+    uint64_t seed = 1;
+    int fdbEntries = 50;
+    double clockRate = 1.0;  // simulated seconds per real second
+    uint64_t clockStartMs = 0;
+};
+
+class SwitchSim {
+public:
+    explicit SwitchSim(const SimSettings& settings);
+    SwitchSim(const SwitchSim&) = delete;
+    SwitchSim& operator=(const SwitchSim&) = delete;
+
+    const ModelInfo& model() const { return model_; }
+    const SimSettings& settings() const { return settings_; }
+    ObjectStore& store() { return store_; }
+    const ObjectStore& store() const { return store_; }
+    const PortSim& ports() const { return ports_; }
+    uint64_t nowMs() const { return clock_.nowMs(); }
+
+    // Brings the traffic counters up to the present; called before every request.
+    void tick();
+
+    std::string bridgeMac() const;      // 6 octets
+    std::string portMac(int port) const;
+
+private:
+    PortMode portMode(int port, int medium) const;
+    int64_t readInteger(const Oid& instance, int64_t fallback) const;
+
+    SimSettings settings_;
+    const ModelInfo& model_;
+    SimClock clock_;
+    PortSim ports_;
+    ObjectStore store_;
+};
+
+// The object catalogue, one function per MIB group (mib_*.cpp).
+void declareSystemGroup(SwitchSim& sim);
+void declareInterfaces(SwitchSim& sim);
+void declareBridge(SwitchSim& sim);
+void declarePortAccessEntity(SwitchSim& sim);
+void declareEnterprise(SwitchSim& sim);
+
+// Port lists: bit k (port k + 1) in octet k / 8 under 0x80 >> (k % 8).
+std::string portListOf(int firstPort, int lastPort, int octets = 4);
+
+}  // namespace ksw::sim
