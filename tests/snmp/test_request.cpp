@@ -45,6 +45,19 @@ const QxSNMPVarDesc kPortWrite[] = {
     {nullptr},
 };
 
+// Derived values: a column computed from the index after each row, a value adjusted before it
+// is written.
+const QxSNMPVarDesc kDerived[] = {
+    {"1.3.6.1.2.1.2.2.1.1", "ifIndex", VarType::Integer, AccessIndex | AccessRead},
+    {"1.3.6.1.2.1.2.2.1.1", "tenfold", VarType::Integer, 0, nullptr, "$0*10+1"},
+    {nullptr},
+};
+const QxSNMPVarDesc kAdjusted[] = {
+    {"1.3.6.1.2.1.2.2.1.1", "ifIndex", VarType::Integer, AccessIndex | AccessRead},
+    {"1.3.6.1.2.1.2.2.1.7", "ifAdminStatus", VarType::Integer, AccessRead | AccessWrite, nullptr, nullptr, "$1-1"},
+    {nullptr},
+};
+
 // The simulator's last object, and a subtree beyond everything it serves.
 const QxSNMPVarDesc kLastObject[] = {{"1.3.6.1.4.1.58126.12.15.1.2", "last", VarType::Integer, AccessRead}, {nullptr}};
 const QxSNMPVarDesc kBeyondMib[] = {{"1.3.6.1.4.1.58126.99", "beyond", VarType::Integer, AccessRead}, {nullptr}};
@@ -149,6 +162,7 @@ private slots:
     void notDoneIsNeverWritten();
     void endOfColumn_data();
     void endOfColumn();
+    void expressionsAndFilters();
     void destroyWaitsForAnswer();
     void destroyGivesUpAfterSixSeconds();
     void callbackMayDestroyItsRequest();
@@ -454,6 +468,30 @@ void TestRequest::endOfColumn()
     QCOMPARE(request.IsEndOfColumn(QStringLiteral("1.3.6.1.2.1.2.2.1.1"), previous, response), ended);
     request.Vars.Kind = VarListKind::ScalarGroup;
     QVERIFY(!request.IsEndOfColumn(QStringLiteral("1.3.6.1.2.1.2.2.1.1"), previous, response));
+}
+
+void TestRequest::expressionsAndFilters()
+{
+    QxSNMPRequest request;
+    request.Vars = QxSNMPVarList(kDerived, VarListKind::Table, 1);
+    const QList<QStringList> rows = Walk(request, false);
+    QCOMPARE(rows.size(), 16);
+    QCOMPARE(rows[2], (QStringList{"3", "31"}));
+    QCOMPARE(rows[15], (QStringList{"16", "161"}));
+    QVERIFY(request.EvaluateFilter(QString()));
+    QVERIFY(request.EvaluateFilter(QStringLiteral("$0=16")));
+    QVERIFY(!request.EvaluateFilter(QStringLiteral("$1=16")));
+    QCOMPARE(request.SubstituteValues(QStringLiteral("#1 of #0, #9"), true, QStringLiteral("#")),
+             QStringLiteral("\"161\" of \"16\", #9"));
+
+    QxSNMPRequest write;
+    write.Vars = QxSNMPVarList(kAdjusted, VarListKind::Table, 1);
+    write.Vars.Get(0).Value = QStringLiteral("6");
+    write.Vars.Get(1).Value = QStringLiteral("3");
+    const int mark = sim_.LogMark();
+    write.WriteSync();
+    QCOMPARE(sim_.Received("SET", mark), QStringList{"1.3.6.1.2.1.2.2.1.7.6=INTEGER:2"});
+    QCOMPARE(write.Vars.Get(1).Value, QStringLiteral("3"));
 }
 
 // The destructor lets an answer that is on its way arrive, then returns.
