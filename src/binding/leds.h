@@ -3,6 +3,7 @@
 // map, painted (and blinked) on a fast timer.
 
 #include <QColor>
+#include <QPointer>
 #include <QTimer>
 #include <QWidget>
 #include <vector>
@@ -58,7 +59,7 @@ public:
         int var;
         int byteIndex;
         const QxSNMPLedColorMapList* map;
-        QxLedShape* shape;
+        QPointer<QxLedShape> shape;
         bool blinking = false;
         int32_t colour = 0;
     };
@@ -70,7 +71,8 @@ public:
     void AddLedRow(int var, const QString& byteIndexes, const QxSNMPLedColorMapList* map, QWidget* panel, int left,
                    int gap, QxLedShape::Kind kind, int width, int height);
     void SetDecodeMode(int mode, int splitIndex);
-    // Interval in units of 10 milliseconds; polls once at once (its error is raised).
+    // Interval in units of 10 milliseconds; polls once at once (its error is raised). A tick
+    // that finds the previous poll still running skips its turn.
     void StartPolling(int interval);
     void StopPolling();
     void ResetLeds();

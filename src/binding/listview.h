@@ -1,11 +1,15 @@
 #pragma once
 // A report-style list view: columns with captions, rows of texts (the first is the item's
 // caption, the others its sub-items), grid lines, whole-row selection, read-only. Rows are
-// appended cheaply so that long table walks fill it without stalling the window.
+// appended cheaply so that long table walks fill it without stalling the window: an appended
+// row is held at once (RowCount, RowTexts and Cell see it) and shown with the rows appended
+// after it a few tens of milliseconds later, so the view lays out and repaints once per batch
+// rather than once per row.
 
 #include <QStringList>
 #include <QTableView>
 
+class QTimer;
 class QxListViewModel;
 
 class QxListView : public QTableView {
@@ -45,6 +49,11 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
+    void ShowHeldRows();
     QxListViewModel* model_;
+    QTimer* showRowsTimer_;
 };

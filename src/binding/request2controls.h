@@ -10,6 +10,7 @@
 #include <deque>
 #include <functional>
 #include <memory>
+#include <optional>
 
 #include "snmp/errors.h"
 #include "snmp/request.h"
@@ -27,27 +28,34 @@ public:
     // Called after a get or a set completes (asynchronous mode), with the outcome.
     using CompletionHandler = std::function<void(QxSNMPRequest2Controls* binding, const QxSNMPError& error)>;
 
+    // The binding is a child of its owner and never outlives it. From the moment the owner
+    // starts being destroyed, no completion handler, status line or message box runs.
     explicit QxSNMPRequest2Controls(QWidget* owner);
     ~QxSNMPRequest2Controls() override;
 
     QxSNMPRequest& Request() { return *request_; }
     QxSNMPVarList& Vars() { return request_->Vars; }
+    const QxSNMPVarList& Vars() const { return request_->Vars; }
 
     // Status targets: a memo gets lines appended, a status bar its simple text, a status panel
-    // (a label, such as panel 0 of the main window's status bar) its text.
+    // (a label, such as panel 0 of the main window's status bar) its text. One at a time.
     void SetStatusTarget(QPlainTextEdit* memo);
     void SetStatusTarget(QStatusBar* statusBar);
     void SetStatusTarget(QLabel* statusPanel);
+    bool HasStatusTarget() const;
 
-    // Reads the variable list. In asynchronous mode an operation asked for while another runs
-    // waits for it and then runs, in the order asked; clearing the request's Enabled drops it.
+    // Reads the variable list. An operation asked for while another runs (or waits) waits for
+    // it and then runs, in the order asked; clearing the request's Enabled drops what waits.
+    // In synchronous mode errors of the engine are raised to the caller; in asynchronous mode
+    // errors of the exchanges end in GetFailed/SetFailed and the completion handler.
     void Get();
     void Set(bool refresh = true, bool collect = true, const QString& selection = QString(),
              const QStringList* values = nullptr);
     void ShowStatus(const QString& message);
 
-    // Blocks (processing events) until no operation runs or waits, or until the time runs out.
-    // Returns true when idle.
+    // Processes events until no operation runs or waits, or until the time runs out. Returns
+    // true when idle. Returns false at once when the running operation cannot finish before
+    // this returns (called from inside it, such as from a row handler of a synchronous walk).
     bool WaitWhileBusy(int timeoutMs = 6000);
 
     int Mode = ModeAsync;
@@ -60,7 +68,7 @@ public:
     QString RowFilterTemplate;
     QxSNMPRequest* RowFilterSource = nullptr;
 
-    QWidget* Owner() const { return owner_; }
+    QWidget* Owner() const { return ownerGone_ ? nullptr : owner_.data(); }
 
 protected:
     virtual void BeforeGet() {}
@@ -75,21 +83,44 @@ protected:
     // Shows a message box owned by the owner window, captioned with the program's file name.
     void ShowMessage(const QString& message);
     bool RowPassesFilters();
+    // A token that expires with the binding: code that lets events run (a row handler that
+    // processes pending events) checks it before it touches the binding again.
+    std::weak_ptr<int> AliveToken() const { return alive_; }
 
 private:
+    // An operation asked for while another ran; it runs entirely at its turn (a set collects
+    // the controls then, not when it was asked for).
+    struct Queued {
+        bool set = false;
+        bool refresh = true;
+        bool collect = true;
+        QString selection;
+        std::optional<QStringList> values;
+    };
+    void Enqueue(Queued operation);
+    void RunNextQueued();
     void StartGet();
     void StartSet(bool refresh, bool collect, const QString& selection, const QStringList* values);
+    void GetSync();
+    void SetSync();
+    void TakeRow();
+    void ReadNext(bool first);
     void OnGetAnswer(const QxSNMPError& error);
     void OnSetAnswer(const QxSNMPError& error);
-    void Finish();
-    void RunNextQueued();
+    void FinishGet();
+    void Fail(bool get, const QxSNMPError& error);
+    void CallCompletion(const QxSNMPError& error);
+    QxSNMPError Success() const;
 
     std::unique_ptr<QxSNMPRequest> request_;
     QPointer<QWidget> owner_;
+    bool ownerGone_ = false;
     QPointer<QPlainTextEdit> memo_;
     QPointer<QStatusBar> statusBar_;
     QPointer<QLabel> statusPanel_;
     bool busy_ = false;
-    std::deque<std::function<void()>> queued_;
+    // Synchronous operations of this binding on the stack right now.
+    int syncDepth_ = 0;
+    std::deque<Queued> queued_;
     std::shared_ptr<int> alive_ = std::make_shared<int>(0);
 };

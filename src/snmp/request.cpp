@@ -1,6 +1,7 @@
 #include "request.h"
 
 #include <QCoreApplication>
+#include <algorithm>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QTimer>
@@ -40,14 +41,24 @@ QxSNMPRequest::~QxSNMPRequest()
     Enabled = false;
     // Let answers in flight arrive (the pump runs from the event loop); an exchange whose
     // callback is on the stack right now cannot complete before we return, so it is not waited for.
+    // While the pump is running callbacks (this request is destroyed from inside one), no other
+    // answer can arrive before we return, so there is nothing to wait for.
     QElapsedTimer clock;
     clock.start();
-    while (Outstanding - inCallback_ > 0 && clock.elapsed() < kDestroyWaitMs && QCoreApplication::instance()) {
+    while (Outstanding - inCallback_ > 0 && clock.elapsed() < kDestroyWaitMs && QCoreApplication::instance() &&
+           !QxSnmpSession::Instance().Delivering()) {
         QEventLoop loop;
         QTimer::singleShot(10, &loop, &QEventLoop::quit);
         loop.exec();
     }
+    CancelOutstanding();
+}
+
+void QxSNMPRequest::CancelOutstanding()
+{
     for (QxRequestHandle handle : pending_) QxSnmpSession::Instance().Cancel(handle);
+    pending_.clear();
+    Outstanding = inCallback_;
 }
 
 QString QxSNMPRequest::ColumnBase(int i) const
@@ -80,6 +91,7 @@ QxPdu QxSNMPRequest::BuildPdu(Mode mode)
     const bool table = Vars.IsTable();
     QString tableInstance;
     if (mode == Mode::Set && table) tableInstance = InstanceSuffix();
+    int leftOut = 0;
 
     for (int i = 0; i < Vars.GetCount(); ++i) {
         QxSNMPVar& v = Vars.Get(i);
@@ -96,6 +108,12 @@ QxPdu QxSNMPRequest::BuildPdu(Mode mode)
         } else {
             if (table && i < Vars.IndexCount) continue;
             if (!Vars.IsWritten(i)) continue;
+            // A column without a row at this position has no value to write back; sent as it
+            // stands, the marker would become an ordinary string or a 0.
+            if (v.Value == kNotDone) {
+                ++leftOut;
+                continue;
+            }
             switch (kind) {
             case VarListKind::ScalarGroup: vb.Oid = ColumnBase(i) + QStringLiteral(".0"); break;
             case VarListKind::SingleInstance: vb.Oid = ColumnBase(i); break;
@@ -107,6 +125,8 @@ QxPdu QxSNMPRequest::BuildPdu(Mode mode)
         }
         pdu.Vbs.push_back(std::move(vb));
     }
+    // Nothing but markers to write: refuse rather than send an empty set that succeeds.
+    if (mode == Mode::Set && pdu.Vbs.empty() && leftOut > 0) RaiseLibraryError(LibErr::PartValue);
     return pdu;
 }
 
@@ -114,35 +134,45 @@ QxSNMPRequest::Outcome QxSNMPRequest::ProcessAnswer(int code, const QxPdu& answe
                                                    const std::vector<QString>& sentOids)
 {
     const bool table = Vars.IsTable();
-    size_t processed = 0;
-    size_t ended = 0;
-    QString instance;
+    // First find out whether the answer holds a row at all: when every column has ended, the
+    // walk is over and the last row read stays in the values untouched.
+    struct Column {
+        int i;
+        const QxVb* vb;
+        bool ended;
+    };
+    std::vector<Column> columns;
     for (int i = 0; i < Vars.GetCount(); ++i) {
         if (!Vars.IsRequested(i)) continue;
+        const size_t processed = columns.size();
         if (processed >= answer.Vbs.size()) RaiseMapped(MapSnmpError(kInvalidPdu));
         const QxVb& vb = answer.Vbs[processed];
-        const QString prefix = ColumnBase(i);
-        const QString& response = vb.Oid;
-        QxSNMPVar& v = Vars.Get(i);
-
         if (code == kCodeNoSuchName && table) {
             // SNMPv1 ends a walk at the end of the agent's MIB with noSuchName and the OIDs we
             // sent. We compare with what was sent, so that an empty last table ends cleanly too.
-            const QString& sent = processed < sentOids.size() ? sentOids[processed] : v.CurrentOid;
-            return response == sent ? Outcome::EndOfMib : Outcome::Error;
+            const QString& sent = processed < sentOids.size() ? sentOids[processed] : Vars.Get(i).CurrentOid;
+            return vb.Oid == sent ? Outcome::EndOfMib : Outcome::Error;
         }
-        if (IsEndOfColumn(prefix, v.CurrentOid, response)) {
-            ++ended;
+        columns.push_back({i, &vb, IsEndOfColumn(ColumnBase(i), Vars.Get(i).CurrentOid, vb.Oid)});
+    }
+    if (std::all_of(columns.begin(), columns.end(), [](const Column& c) { return c.ended; })) return Outcome::NoRow;
+
+    QString instance;
+    for (const Column& column : columns) {
+        QxSNMPVar& v = Vars.Get(column.i);
+        const QString prefix = ColumnBase(column.i);
+        const QString& response = column.vb->Oid;
+        if (column.ended) {
             v.Value = kNotDone;
             v.CurrentOid = prefix + QLatin1Char('.') + InstanceSuffix();
-        } else {
-            DecodeValue(i, vb);
-            v.CurrentOid = response;
+            continue;
         }
+        DecodeValue(column.i, *column.vb);
+        v.CurrentOid = response;
+        // The row's instance comes from a column that has the row: the answer of an ended
+        // column lies in some other column or table and says nothing about this row.
         if (instance.isEmpty() && response.size() > prefix.size()) instance = response.mid(prefix.size() + 1);
-        ++processed;
     }
-    if (ended == processed) return Outcome::NoRow;
     if (table) DecodeInstance(instance);
     for (int i = 0; i < Vars.GetCount(); ++i) ApplyExpression(i, true);
     return table ? Outcome::Row : Outcome::NoRow;
@@ -361,7 +391,10 @@ void QxSNMPRequest::EncodeValue(int i, QxVb& vb)
 bool QxSNMPRequest::IsEndOfColumn(const QString& prefix, const QString& previous, const QString& response)
 {
     if (!Vars.IsTable()) return false;
-    const bool inColumn = response.size() > prefix.size() && response.startsWith(prefix) && response != previous;
+    // The response must continue the prefix at a sub-identifier boundary: column 1 ends where
+    // column 10 begins, although "...1.10.1" starts with the text "...1.1".
+    const bool inColumn = response.size() > prefix.size() + 1 && response.startsWith(prefix) &&
+                          response[prefix.size()] == QLatin1Char('.') && response != previous;
     return !inColumn;
 }
 

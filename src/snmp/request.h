@@ -43,6 +43,10 @@ public:
     virtual bool EvaluateFilter(const QString& condition);
     virtual bool IsEndOfColumn(const QString& prefix, const QString& previous, const QString& response);
 
+    // Detaches every exchange in flight without waiting: their answers, if they come, are
+    // dropped. For owners that can no longer use them (a window that is gone).
+    void CancelOutstanding();
+
     void DecodeInstance(const QString& suffix);
     QString InstanceSuffix();
     // Base OID of descriptor i: its Oid, followed by the list's Instance when there is one.

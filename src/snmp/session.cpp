@@ -553,6 +553,11 @@ void QxSnmpSession::ProcessPendingEvents()
     d->Deliver();
 }
 
+bool QxSnmpSession::Delivering() const
+{
+    return d->processing;
+}
+
 std::vector<int> QxSnmpSession::Descriptors() const
 {
     std::vector<int> descriptors;

@@ -95,6 +95,9 @@ public:
     // Handles every datagram and time-out that is pending, without waiting, then runs the
     // callbacks of the finished exchanges. Does nothing when called from inside a callback.
     void ProcessPendingEvents();
+    // True while ProcessPendingEvents runs (a callback is on the stack): no other answer can be
+    // delivered until it returns, so waiting for one from here would wait in vain.
+    bool Delivering() const;
 
     // The sockets of the session, one per agent transport, for the pump to watch.
     std::vector<int> Descriptors() const;
