@@ -16,6 +16,7 @@ SwitchSim::SwitchSim(const SimSettings& settings)
     declarePortAccessEntity(*this);
     declareEnterprise(*this);
     declareSnmpEngine(*this);
+    declareCatalogue(*this);
     ports_.setModeSource([this](int port, int medium) { return portMode(port, medium); });
     tick();
 }

@@ -59,6 +59,8 @@ void declareBridge(SwitchSim& sim);
 void declarePortAccessEntity(SwitchSim& sim);
 void declareEnterprise(SwitchSim& sim);
 void declareSnmpEngine(SwitchSim& sim);
+// Last: every object of the module's generic pages not declared above (catalogue_import.cpp).
+void declareCatalogue(SwitchSim& sim);
 
 // Port lists: bit k (port k + 1) in octet k / 8 under 0x80 >> (k % 8).
 std::string portListOf(int firstPort, int lastPort, int octets = 4);
