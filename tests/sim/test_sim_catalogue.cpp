@@ -122,9 +122,11 @@ public:
         const QxSNMPVarList& vars = r_.Vars;
         QString instance;
         for (int i = 0; i < vars.GetCount() && instance.isEmpty(); ++i) {
+            // A column without a row here (an SNMPv1 walk steps over Counter64) says nothing.
             const QString base = r_.ColumnBase(i) + QLatin1Char('.');
-            if (vars.IsRequested(i) && vars.Get(i).CurrentOid.startsWith(base))
-                instance = vars.Get(i).CurrentOid.mid(base.size());
+            const QxSNMPVar& v = vars.Get(i);
+            if (vars.IsRequested(i) && v.Value != QLatin1String("(NOTDONE)") && v.CurrentOid.startsWith(base))
+                instance = v.CurrentOid.mid(base.size());
         }
         read_.instances << instance;
         QStringList indexes;
@@ -240,7 +242,7 @@ private slots:
     void addAndDeleteRoundTrips();
 
 private:
-    void usePeer(const SimProcess& sim);
+    void usePeer(const SimProcess& sim, int version = 1);
     SimProcess sim_;
     SimProcess smallSim_;  // a KSW-7110
     QTemporaryDir sessionDir_;
@@ -254,26 +256,31 @@ void TestSimCatalogue::initTestCase()
     usePeer(sim_);
 }
 
-void TestSimCatalogue::usePeer(const SimProcess& sim)
+void TestSimCatalogue::usePeer(const SimProcess& sim, int version)
 {
     QxSNMPProfile& profile = DefaultProfile();
     profile.Device = {sim.address(), sim.port()};
-    profile.Security.Version = 1;  // v2c
+    profile.Security.Version = static_cast<quint8>(version);  // 0 v1, 1 v2c
 }
 
 void TestSimCatalogue::everyPageReads_data()
 {
     QTest::addColumn<QString>("id");
     QTest::addColumn<QString>("instance");
+    QTest::addColumn<int>("version");
     int pages = 0;
     for (const MenuItem* item : genericItems()) {
         ++pages;
-        if (item->page.instance == ksw::catalogue::InstanceRule::PortButtonHint) {
-            // A copper port and the fiber medium of a combo port.
-            QTest::newRow(QByteArray(item->id) + " 1.1") << QString(item->id) << "1.1";
-            QTest::newRow(QByteArray(item->id) + " 16.2") << QString(item->id) << "16.2";
-        } else {
-            QTest::newRow(item->id) << QString(item->id) << QString();
+        // SNMPv1 too: it is the module's default, and a v1 walk steps over Counter64 columns.
+        for (const auto& [version, name] : {std::pair(1, "v2c"), std::pair(0, "v1")}) {
+            const QByteArray row = QByteArray(item->id) + " " + name;
+            if (item->page.instance == ksw::catalogue::InstanceRule::PortButtonHint) {
+                // A copper port and the fiber medium of a combo port.
+                QTest::newRow(row + " 1.1") << QString(item->id) << "1.1" << version;
+                QTest::newRow(row + " 16.2") << QString(item->id) << "16.2" << version;
+            } else {
+                QTest::newRow(row) << QString(item->id) << QString() << version;
+            }
         }
     }
     QCOMPARE(pages, 199);
@@ -283,9 +290,23 @@ void TestSimCatalogue::everyPageReads()
 {
     QFETCH(QString, id);
     QFETCH(QString, instance);
+    QFETCH(int, version);
     const MenuItem* item = findItem(id);
     QVERIFY(item);
+    usePeer(sim_, version);
     const PageRead read = readPage(item->page, instance);
+    usePeer(sim_);
+    // Faults of the request engine that only an SNMPv1 walk over Counter64 columns shows.
+    static const std::map<QString, const char*> engineFaultsWithV1 = {
+        {"vlan.802_1p.high_capacity.port_table",
+         "request engine: a column that ends in a table without index columns continues at \"<column>.\" "
+         "(empty index suffix), an invalid OID (-417)"},
+        {"security_management.802_1x.802_1x_port_session_statistics",
+         "request engine: the row's instance is taken from the first column's response even when that column "
+         "has ended (its response lies in the next column), so every row decodes as port 1"},
+    };
+    if (auto fault = engineFaultsWithV1.find(id); version == 0 && fault != engineFaultsWithV1.end())
+        QEXPECT_FAIL("", fault->second, Abort);
     QVERIFY2(read.problems.isEmpty(), qPrintable(read.problems.mid(0, 5).join(QLatin1Char('\n'))));
     if (item->page.shape == ksw::catalogue::PageShape::Table) QVERIFY2(!read.instances.isEmpty(), "no rows");
 }
