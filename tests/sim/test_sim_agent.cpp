@@ -31,6 +31,7 @@ private slots:
     void readsWithEveryVersion();
     void refusedAccess_data();
     void refusedAccess();
+    void engineIdIsTheMibsOne();
     void walkEnd_data();
     void walkEnd();
     void badCommandLine_data();
@@ -121,6 +122,21 @@ void TestSimAgent::refusedAccess()
     const ToolRun check = runSnmpTool("snmpget", snmpArgs(v2c("wrilato"), sim.peer()) << kSysName);
     QVERIFY(check.ok());
     QVERIFY(!QString::fromLatin1(hexOctets(snmpValues(check.out).value(kSysName))).contains("intruder"));
+}
+
+// The snmpEngineID the MIB shows (and the USM user table's index) is the engine the agent's
+// SNMPv3 messages come from: a manager that is told that engine ID reaches the agent with it.
+void TestSimAgent::engineIdIsTheMibsOne()
+{
+    const QString engineId = "1.3.6.1.6.3.10.2.1.1.0";
+    const ToolRun read = runSnmpTool("snmpget", snmpArgs(v2c("mirepo"), defaults_.peer()) << engineId);
+    QVERIFY2(read.ok(), qPrintable(read.err));
+    const QByteArray id = hexOctets(snmpValues(read.out).value(engineId));
+    QCOMPARE(id.left(5).toHex(), QByteArray("8000e30e03"));
+    QStringList security = v3("monitor", "authNoPriv", "MD5", "monitorauth1");
+    security << "-e" << "0x" + id.toHex();
+    const ToolRun v3read = runSnmpTool("snmpget", snmpArgs(security, defaults_.peer()) << kSysName);
+    QVERIFY2(v3read.ok(), qPrintable(v3read.err));
 }
 
 void TestSimAgent::walkEnd_data()
