@@ -142,8 +142,8 @@ private:
         } else if (indexCount == 0) {
             // Read without index columns: one integer index, a port when the first column says so.
             parts = {IndexPart::integer(1, 2147483647)};
-            const QxSNMPVarDesc& first = p.descs.front();
-            if (!p.descs.empty() && first.Label && std::string_view(first.Label).find("Port") != std::string_view::npos)
+            const char* firstLabel = p.descs.empty() ? nullptr : p.descs.front().Label;
+            if (firstLabel && std::string_view(firstLabel).find("Port") != std::string_view::npos)
                 columns.push_back({VarType::Integer, "Port", nullptr});
         }
 
