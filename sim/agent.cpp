@@ -89,6 +89,9 @@ bool Agent::Impl::writeConfiguration(std::string* error)
     std::filesystem::create_directories(workDir / "persist", ec);
     std::ofstream conf(workDir / "conf" / (std::string(kAppName) + ".conf"));
     const char* six = options.ipv6 ? "6" : "";
+    // The engine ID the agent uses in its messages is the snmpEngineID the MIB shows (and the
+    // one that indexes the USM user table), so that a manager sees one switch.
+    conf << "exactEngineID 0x" << hexText(sim.engineId()) << "\n";
     if (options.readCommunity != options.writeCommunity)
         conf << "rocommunity" << six << " " << quotedWord(options.readCommunity) << " default\n";
     conf << "rwcommunity" << six << " " << quotedWord(options.writeCommunity) << " default\n";

@@ -1,5 +1,7 @@
-// BRIDGE-MIB basics (RFC 4188) and the Q-BRIDGE-MIB tables of the first VLAN and forwarding
-// pages (RFC 4363): the static VLAN table with its RowStatus, and the learned addresses.
+// BRIDGE-MIB basics (RFC 4188) with the per-port frame counters (32-bit, high-capacity and
+// overflow, read side by side by the High Capacity pages), and the Q-BRIDGE-MIB tables of the
+// first VLAN and forwarding pages (RFC 4363): the static VLAN table with its RowStatus, and the
+// learned addresses.
 
 #include <random>
 #include <set>
@@ -31,6 +33,63 @@ std::vector<std::string> learnedAddresses(const SwitchSim& sim, int count)
     return list;
 }
 
+int portOf(const Oid& index)
+{
+    return index.empty() ? 0 : static_cast<int>(index[0]);
+}
+
+void declareFrameCounters(SwitchSim& sim)
+{
+    const SwitchSim* s = &sim;
+    auto inFrames = [s](const Oid& index) {
+        const Traffic t = s->ports().traffic(portOf(index));
+        return t.inUcast + t.inMulticast + t.inBroadcast;
+    };
+    auto outFrames = [s](const Oid& index) {
+        const Traffic t = s->ports().traffic(portOf(index));
+        return t.outUcast + t.outMulticast + t.outBroadcast;
+    };
+    const std::vector<IndexPart> portIndex = {IndexPart::integer(1, 65535)};
+    const TableSpec tpPortTable = {
+        "1.3.6.1.2.1.17.4.4.1", "dot1dTpPortEntry", portIndex,
+        {
+            {1, "dot1dTpPort", syntax::integer({1, 65535}), Access::ReadOnly, {},
+             [](const Oid& index) { return Value::Integer(portOf(index)); }},
+            {2, "dot1dTpPortMaxInfo", syntax::integer(), Access::ReadOnly, Value::Integer(1500)},
+            {3, "dot1dTpPortInFrames", syntax::counter32(), Access::ReadOnly, {},
+             [inFrames](const Oid& i) { return Value::Counter32(inFrames(i)); }},
+            {4, "dot1dTpPortOutFrames", syntax::counter32(), Access::ReadOnly, {},
+             [outFrames](const Oid& i) { return Value::Counter32(outFrames(i)); }},
+            {5, "dot1dTpPortInDiscards", syntax::counter32(), Access::ReadOnly},
+        },
+    };
+    const TableSpec hcPortTable = {
+        "1.3.6.1.2.1.17.4.5.1", "dot1dTpHCPortEntry", portIndex,
+        {
+            {1, "dot1dTpHCPortInFrames", syntax::counter64(), Access::ReadOnly, {},
+             [inFrames](const Oid& i) { return Value::Counter64(inFrames(i)); }},
+            {2, "dot1dTpHCPortOutFrames", syntax::counter64(), Access::ReadOnly, {},
+             [outFrames](const Oid& i) { return Value::Counter64(outFrames(i)); }},
+            {3, "dot1dTpHCPortInDiscards", syntax::counter64(), Access::ReadOnly},
+        },
+    };
+    // The high 32 bits of the frame counts, for managers that only see the 32-bit counters.
+    const TableSpec overflowTable = {
+        "1.3.6.1.2.1.17.4.6.1", "dot1dTpPortOverflowEntry", portIndex,
+        {
+            {1, "dot1dTpPortInOverflowFrames", syntax::counter32(), Access::ReadOnly, {},
+             [inFrames](const Oid& i) { return Value::Counter32(inFrames(i) >> 32); }},
+            {2, "dot1dTpPortOutOverflowFrames", syntax::counter32(), Access::ReadOnly, {},
+             [outFrames](const Oid& i) { return Value::Counter32(outFrames(i) >> 32); }},
+            {3, "dot1dTpPortInOverflowDiscards", syntax::counter32(), Access::ReadOnly},
+        },
+    };
+    for (const TableSpec* spec : {&tpPortTable, &hcPortTable, &overflowTable}) {
+        TableDef& table = sim.store().declare(*spec);
+        for (int port = 1; port <= sim.model().ports; ++port) sim.store().addRow(table, {static_cast<uint32_t>(port)});
+    }
+}
+
 }  // namespace
 
 void declareBridge(SwitchSim& sim)
@@ -49,6 +108,7 @@ void declareBridge(SwitchSim& sim)
          Value::Integer(300)},
     };
     store.declare(scalars);
+    declareFrameCounters(sim);
 
     const TableSpec fdbTable = {
         "1.3.6.1.2.1.17.7.1.2.1.1", "dot1qFdbEntry", {IndexPart::integer(1, 4294967295LL)},

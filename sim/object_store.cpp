@@ -52,7 +52,7 @@ ObjectDef& ObjectStore::declareColumn(TableDef& table, uint32_t column, ObjectDe
     auto pos = std::lower_bound(table.columns.begin(), table.columns.end(), column,
                                 [](const ObjectDef* d, uint32_t n) { return d->column < n; });
     table.columns.insert(pos, &stored);
-    if (stored.syntax.flavour == Flavour::RowStatus) table.rowStatus = &stored;
+    if (rowstatus::isStatusColumn(stored.syntax)) table.rowStatus = &stored;
     // Rows that already exist get the new column too.
     if (isReadable(stored.access))
         for (const Oid& index : table.rows)

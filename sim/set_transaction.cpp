@@ -79,7 +79,8 @@ std::pair<ErrorStatus, int> SetTransaction::prepare()
             }
             continue;
         }
-        const int64_t status = *plan.newStatus;
+        const int64_t status = rowstatus::command(plan.table->rowStatus->syntax, *plan.newStatus, exists);
+        plan.newStatus = status;
         if (!exists) {
             if (isCreate(status)) {
                 plan.action = RowAction::Create;
@@ -156,7 +157,8 @@ void SetTransaction::apply()
                 int64_t status = *plan.newStatus;
                 if (status == rowstatus::CreateAndGo) status = rowstatus::Active;
                 if (status == rowstatus::CreateAndWait) status = rowstatus::NotInService;
-                store_.store(concat(table.rowStatus->oid, plan.index), Value::Integer(status));
+                store_.store(concat(table.rowStatus->oid, plan.index),
+                             Value::Integer(rowstatus::stored(table.rowStatus->syntax, status)));
             }
             break;
         }

@@ -49,7 +49,7 @@ private:
         TableDef* table = nullptr;
         Oid index;
         RowAction action = RowAction::Modify;
-        std::optional<int64_t> newStatus;
+        std::optional<int64_t> newStatus;  // the value written, then the RFC 2579 action it asks for
         std::vector<const Staged*> members;
     };
     struct Saved {

@@ -109,9 +109,9 @@ std::optional<StateError> loadState(const std::string& path, ObjectStore& store,
         const Oid suffix = tailAfter(*instance, def->oid.size());
         if (def->table ? !decodeIndex(def->table->index, suffix) : suffix != Oid{0})
             return fail("no such instance " + head);
-        if (def->syntax.flavour == Flavour::RowStatus && value->integer != rowstatus::Active &&
-            value->integer != rowstatus::NotInService)
-            return fail("row status other than active(1) or notInService(2)");
+        if (def->table && def == def->table->rowStatus && !rowstatus::isSteadyValue(def->syntax, value->integer))
+            return fail(def->syntax.flavour == Flavour::EnableStatus ? "row status other than enabled(3)"
+                                                                     : "row status other than active(1) or notInService(2)");
         if (!seen.insert(*instance).second) return fail("second value for " + head);
         entries.push_back({lineNumber, def, *instance, suffix, *value});
     }

@@ -15,6 +15,8 @@ SwitchSim::SwitchSim(const SimSettings& settings)
     declareBridge(*this);
     declarePortAccessEntity(*this);
     declareEnterprise(*this);
+    declareSnmpEngine(*this);
+    declareCatalogue(*this);
     ports_.setModeSource([this](int port, int medium) { return portMode(port, medium); });
     tick();
 }
@@ -67,6 +69,11 @@ std::string SwitchSim::portMac(int port) const
     std::string mac = bridgeMac();
     mac[5] = static_cast<char>(static_cast<unsigned char>(mac[5]) | static_cast<unsigned char>(port));
     return mac;
+}
+
+std::string SwitchSim::engineId() const
+{
+    return std::string("\x80\x00\xe3\x0e\x03", 5) + bridgeMac();
 }
 
 std::string portListOf(int firstPort, int lastPort, int octets)

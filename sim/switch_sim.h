@@ -37,6 +37,9 @@ public:
 
     std::string bridgeMac() const;      // 6 octets
     std::string portMac(int port) const;
+    // The snmpEngineID the MIB shows: the maker's enterprise number in RFC 3411's format
+    // (80 00 E3 0E), 03 (a MAC address follows), then the bridge address.
+    std::string engineId() const;
 
 private:
     PortMode portMode(int port, int medium) const;
@@ -55,6 +58,9 @@ void declareInterfaces(SwitchSim& sim);
 void declareBridge(SwitchSim& sim);
 void declarePortAccessEntity(SwitchSim& sim);
 void declareEnterprise(SwitchSim& sim);
+void declareSnmpEngine(SwitchSim& sim);
+// Last: every object of the module's generic pages not declared above (catalogue_import.cpp).
+void declareCatalogue(SwitchSim& sim);
 
 // Port lists: bit k (port k + 1) in octet k / 8 under 0x80 >> (k % 8).
 std::string portListOf(int firstPort, int lastPort, int octets = 4);

@@ -62,6 +62,13 @@ Syntax rowStatus()
     return s;
 }
 
+Syntax enableStatus()
+{
+    Syntax s = enumeration({1, 2, 3});
+    s.flavour = Flavour::EnableStatus;
+    return s;
+}
+
 Syntax unsigned32(Range range)
 {
     Syntax s = of(Smi::Gauge32);
@@ -137,6 +144,10 @@ Syntax portList(int octetCount, int portCount)
 
 namespace {
 
+constexpr int64_t kEnableStatusOther = 1;
+constexpr int64_t kEnableStatusDisabled = 2;
+constexpr int64_t kEnableStatusEnabled = 3;
+
 bool inRanges(const std::vector<Range>& ranges, int64_t v)
 {
     if (ranges.empty()) return true;
@@ -163,6 +174,8 @@ ErrorStatus checkValue(const Syntax& syntax, const Value& value)
     switch (syntax.type) {
     case Smi::Integer:
         if (syntax.flavour == Flavour::RowStatus && value.integer == rowstatus::NotReady)
+            return ErrorStatus::WrongValue;
+        if (syntax.flavour == Flavour::EnableStatus && value.integer == kEnableStatusOther)
             return ErrorStatus::WrongValue;
         if (!syntax.enums.empty() &&
             std::find(syntax.enums.begin(), syntax.enums.end(), value.integer) == syntax.enums.end())
@@ -198,7 +211,7 @@ Value defaultValue(const Syntax& syntax)
     };
     switch (syntax.type) {
     case Smi::Integer:
-        if (syntax.flavour == Flavour::RowStatus) return Value::Integer(rowstatus::Active);
+        if (rowstatus::isStatusColumn(syntax)) return Value::Integer(rowstatus::stored(syntax, rowstatus::Active));
         return Value::Integer(lowest());
     case Smi::Gauge32: return Value::Gauge32(static_cast<uint64_t>(std::max<int64_t>(0, lowest())));
     case Smi::Counter32: return Value::Counter32(0);
@@ -215,5 +228,33 @@ Value defaultValue(const Syntax& syntax)
     }
     return Value{};
 }
+
+namespace rowstatus {
+
+bool isStatusColumn(const Syntax& syntax)
+{
+    return syntax.flavour == Flavour::RowStatus || syntax.flavour == Flavour::EnableStatus;
+}
+
+int64_t command(const Syntax& syntax, int64_t value, bool rowExists)
+{
+    if (syntax.flavour != Flavour::EnableStatus) return value;
+    if (value == kEnableStatusDisabled) return Destroy;
+    return rowExists ? Active : CreateAndGo;
+}
+
+int64_t stored(const Syntax& syntax, int64_t state)
+{
+    if (syntax.flavour == Flavour::EnableStatus) return kEnableStatusEnabled;
+    return state;
+}
+
+bool isSteadyValue(const Syntax& syntax, int64_t value)
+{
+    if (syntax.flavour == Flavour::EnableStatus) return value == kEnableStatusEnabled;
+    return value == Active || value == NotInService;
+}
+
+}  // namespace rowstatus
 
 }  // namespace ksw::sim

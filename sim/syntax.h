@@ -25,6 +25,7 @@ struct Range {
 enum class Flavour : uint8_t {
     Plain,
     RowStatus,      // RFC 2579; notReady can be read, never written
+    EnableStatus,   // other(1)/disabled(2)/enabled(3) as a row's status: enabled adds, disabled removes
     PortList,       // one bit per port, port 1 the most significant bit of the first octet
     DisplayString,
 };
@@ -44,6 +45,7 @@ Syntax enumeration(std::initializer_list<int64_t> values);
 Syntax enumeration(std::vector<int64_t> values);
 Syntax truthValue();
 Syntax rowStatus();
+Syntax enableStatus();
 Syntax unsigned32(Range range);
 Syntax gauge32();
 Syntax counter32();
@@ -65,6 +67,17 @@ constexpr int64_t NotReady = 3;
 constexpr int64_t CreateAndGo = 4;
 constexpr int64_t CreateAndWait = 5;
 constexpr int64_t Destroy = 6;
+
+// True for the columns that create and remove rows (RowStatus and EnableStatus).
+bool isStatusColumn(const Syntax& syntax);
+// The RFC 2579 action that writing `value` to a status column asks for (CreateAndGo, Destroy,
+// Active...); an EnableStatus column's enabled(3) is CreateAndGo on a missing row and Active
+// on an existing one, disabled(2) is Destroy.
+int64_t command(const Syntax& syntax, int64_t value, bool rowExists);
+// The value a status column holds for a row in RFC 2579 state Active or NotInService.
+int64_t stored(const Syntax& syntax, int64_t state);
+// True when a status column may hold `value` for an existing row (what a state file may list).
+bool isSteadyValue(const Syntax& syntax, int64_t value);
 }  // namespace rowstatus
 
 // NoError when the value may be written to an object of this syntax.

@@ -13,7 +13,7 @@ namespace {
 const QString kSysDescr = "1.3.6.1.2.1.1.1.0";
 const QString kSysObjectId = "1.3.6.1.2.1.1.2.0";
 const QString kSysName = "1.3.6.1.2.1.1.5.0";
-const QString kLastObject = "1.3.6.1.4.1.58126.12.15.1.2.0";  // STP Version, the last object served
+const QString kPastLastObject = "1.3.6.1.6.3.99";  // after the SNMPv3 MIBs, the last ones served
 
 QStringList adminPriv()
 {
@@ -31,6 +31,7 @@ private slots:
     void readsWithEveryVersion();
     void refusedAccess_data();
     void refusedAccess();
+    void engineIdIsTheMibsOne();
     void walkEnd_data();
     void walkEnd();
     void badCommandLine_data();
@@ -123,6 +124,21 @@ void TestSimAgent::refusedAccess()
     QVERIFY(!QString::fromLatin1(hexOctets(snmpValues(check.out).value(kSysName))).contains("intruder"));
 }
 
+// The snmpEngineID the MIB shows (and the USM user table's index) is the engine the agent's
+// SNMPv3 messages come from: a manager that is told that engine ID reaches the agent with it.
+void TestSimAgent::engineIdIsTheMibsOne()
+{
+    const QString engineId = "1.3.6.1.6.3.10.2.1.1.0";
+    const ToolRun read = runSnmpTool("snmpget", snmpArgs(v2c("mirepo"), defaults_.peer()) << engineId);
+    QVERIFY2(read.ok(), qPrintable(read.err));
+    const QByteArray id = hexOctets(snmpValues(read.out).value(engineId));
+    QCOMPARE(id.left(5).toHex(), QByteArray("8000e30e03"));
+    QStringList security = v3("monitor", "authNoPriv", "MD5", "monitorauth1");
+    security << "-e" << "0x" + id.toHex();
+    const ToolRun v3read = runSnmpTool("snmpget", snmpArgs(security, defaults_.peer()) << kSysName);
+    QVERIFY2(v3read.ok(), qPrintable(v3read.err));
+}
+
 void TestSimAgent::walkEnd_data()
 {
     QTest::addColumn<QStringList>("security");
@@ -136,7 +152,7 @@ void TestSimAgent::walkEnd()
 {
     QFETCH(QStringList, security);
     QFETCH(bool, noSuchName);
-    const ToolRun run = runSnmpTool("snmpgetnext", snmpArgs(security, defaults_.peer()) << kLastObject);
+    const ToolRun run = runSnmpTool("snmpgetnext", snmpArgs(security, defaults_.peer()) << kPastLastObject);
     if (noSuchName) {
         QCOMPARE(run.reason(), QString("noSuchName"));
     } else {

@@ -52,6 +52,7 @@ private slots:
     void setErrors_data();
     void setErrors();
     void rowStatusLifecycle();
+    void enableStatusAddsAndRemovesRows();
     void setIsAllOrNothing();
     void undoRestoresEverything();
     void instanceDecoding_data();
@@ -139,6 +140,37 @@ void TestSimStore::rowStatusLifecycle()
              ErrorStatus::NoError);
     QCOMPARE(store.read(vlanColumn(2, 30))->octets, std::string("thirty"));
     QCOMPARE(store.read(vlanColumn(6, 30))->integer, rowstatus::Active);
+}
+
+// A status column of other(1), disabled(2) and enabled(3), as the trap manager table has it:
+// enabled adds a row, disabled removes it.
+void TestSimStore::enableStatusAddsAndRemovesRows()
+{
+    QTemporaryDir dir;
+    const std::string path = (dir.path() + "/state").toStdString();
+    SwitchSim sim(frozen());
+    ObjectStore& store = sim.store();
+    const Oid entry = oidOf("1.3.6.1.4.1.58126.12.1.4.2.1");
+    auto cell = [&](uint32_t column, uint32_t row) { return concat(entry, {column, row}); };
+    const Value manager = Value::IpAddress(std::string("\x0a\x5a\x5a\x63", 4));
+    QVERIFY(!store.read(cell(5, 7)));
+    QCOMPARE(applySet(store, {{cell(2, 7), manager}, {cell(5, 7), Value::Integer(3)}}).status, ErrorStatus::NoError);
+    QCOMPARE(store.read(cell(5, 7))->integer, 3);
+    QCOMPARE(*store.read(cell(2, 7)), manager);
+    QCOMPARE(applySet(store, {{cell(5, 7), Value::Integer(3)}}).status, ErrorStatus::NoError);  // enabled already
+    QCOMPARE(applySet(store, {{cell(5, 7), Value::Integer(1)}}).status, ErrorStatus::WrongValue);
+    QCOMPARE(applySet(store, {{cell(2, 8), manager}}).status, ErrorStatus::NoCreation);
+
+    std::string why;
+    QVERIFY2(saveState(path, store, "KSW-7116", &why), why.c_str());
+    SwitchSim restarted(frozen());
+    const auto error = loadState(path, restarted.store(), "KSW-7116");
+    QVERIFY2(!error, error ? error->message.c_str() : "");
+    QCOMPARE(*restarted.store().read(cell(2, 7)), manager);
+
+    QCOMPARE(applySet(store, {{cell(5, 7), Value::Integer(2)}}).status, ErrorStatus::NoError);
+    QVERIFY(!store.read(cell(5, 7)));
+    QVERIFY(!store.read(cell(2, 7)));
 }
 
 void TestSimStore::setIsAllOrNothing()
