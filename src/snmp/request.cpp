@@ -164,7 +164,10 @@ QxSNMPRequest::Outcome QxSNMPRequest::ProcessAnswer(int code, const QxPdu& answe
         const QString& response = column.vb->Oid;
         if (column.ended) {
             v.Value = kNotDone;
-            v.CurrentOid = prefix + QLatin1Char('.') + InstanceSuffix();
+            // Resume after the row read so far. A table without index columns has no such row
+            // to name: the column stays where its answer left it, past its end.
+            const QString suffix = InstanceSuffix();
+            v.CurrentOid = suffix.isEmpty() ? response : prefix + QLatin1Char('.') + suffix;
             continue;
         }
         DecodeValue(column.i, *column.vb);

@@ -296,17 +296,6 @@ void TestSimCatalogue::everyPageReads()
     usePeer(sim_, version);
     const PageRead read = readPage(item->page, instance);
     usePeer(sim_);
-    // Faults of the request engine that only an SNMPv1 walk over Counter64 columns shows.
-    static const std::map<QString, const char*> engineFaultsWithV1 = {
-        {"vlan.802_1p.high_capacity.port_table",
-         "request engine: a column that ends in a table without index columns continues at \"<column>.\" "
-         "(empty index suffix), an invalid OID (-417)"},
-        {"security_management.802_1x.802_1x_port_session_statistics",
-         "request engine: the row's instance is taken from the first column's response even when that column "
-         "has ended (its response lies in the next column), so every row decodes as port 1"},
-    };
-    if (auto fault = engineFaultsWithV1.find(id); version == 0 && fault != engineFaultsWithV1.end())
-        QEXPECT_FAIL("", fault->second, Abort);
     QVERIFY2(read.problems.isEmpty(), qPrintable(read.problems.mid(0, 5).join(QLatin1Char('\n'))));
     if (item->page.shape == ksw::catalogue::PageShape::Table) QVERIFY2(!read.instances.isEmpty(), "no rows");
 }
