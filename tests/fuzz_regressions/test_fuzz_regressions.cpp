@@ -20,7 +20,7 @@ void TestFuzzRegressions::replay_data()
 {
     QTest::addColumn<int>("target");
     QTest::addColumn<QString>("path");
-    const QDir fuzz(qEnvironmentVariable("KSW_SOURCE_DIR") + QStringLiteral("/fuzz"));
+    const QDir fuzz(QStringLiteral(KSW_FUZZ_DIR));
     QVERIFY2(fuzz.exists(QStringLiteral("corpus")), qPrintable(fuzz.path()));
     for (int t = 0; t < static_cast<int>(std::size(kFuzzTargets)); ++t) {
         const QString name = QString::fromLatin1(kFuzzTargets[t].name);
