@@ -196,7 +196,13 @@ def command_line():
     ]
 
 
+# Texts the code compares inside Qt, where libFuzzer cannot see the comparison.
+VALUE_TOKENS = ["true", "false", "(NULL)", " day ", " days, ", ":", ".", ",+", ",-", "localhost", "x.test", " am",
+                " pm", "/", "e+308", "nan", "inf", "\\x00", "\\xef\\xbb\\xbf", "\\xc3\\xa9"]
+
 DICTS = {
+    "valuetext": VALUE_TOKENS,
+    "index": VALUE_TOKENS + ["4294967295", "256"],
     "evaluate": ["+", "-", "*", "/", "(", ")", "NOW", "e", "E", ".", "|", "&", "!", "<>", ">=", "<=", ">", "<", "=",
                  "\\\"", "true", "false"],
     "editformat": ["%s", "%h", "%i", "%u", "%f", "%n", "{", "}", "n", "x", "l", "a", "f", "w", "e", "I", "I6", "Im",

@@ -37,6 +37,15 @@ max_len_of() {
   esac
 }
 
+# The slow targets (a file written and read for every input) would take most of a run to
+# reach inputs of a useful length at libFuzzer's usual pace.
+length_control_of() {
+  case $1 in
+    registry|device_config|command_line|catalogue|ini) echo 20 ;;
+    *) echo 100 ;;
+  esac
+}
+
 for target in "${targets[@]}"; do
   if [[ ! -d $here/corpus/$target ]]; then
     echo "unknown target '$target' (known: ${all_targets[*]})" >&2
@@ -61,7 +70,8 @@ for target in "${targets[@]}"; do
   artifacts=$build/artifacts/$target
   log=$build/logs/$target.log
   mkdir -p "$scratch" "$artifacts" "$(dirname "$log")"
-  options=(-max_total_time="$seconds" -max_len="$(max_len_of "$target")" -timeout=10 -rss_limit_mb=2048
+  options=(-max_total_time="$seconds" -max_len="$(max_len_of "$target")"
+           -len_control="$(length_control_of "$target")" -timeout=10 -rss_limit_mb=2048
            -print_final_stats=1 -artifact_prefix="$artifacts/")
   if [[ -f $here/dict/$target.dict ]]; then options+=(-dict="$here/dict/$target.dict"); fi
   # shellcheck disable=SC2206
