@@ -7,6 +7,7 @@
 
 namespace {
 constexpr int kHeight = 50;
+constexpr int kMinimumHeight = 20;
 }
 
 TMsgPanel::TMsgPanel(QWidget* parent) : QWidget(parent)
@@ -15,6 +16,8 @@ TMsgPanel::TMsgPanel(QWidget* parent) : QWidget(parent)
     Memo1 = new QPlainTextEdit(this);
     Memo1->setObjectName(QStringLiteral("Memo1"));
     Memo1->setReadOnly(true);
+    // A memo would ask for more than the area's 50 pixels; its lines scroll instead.
+    Memo1->setMinimumHeight(Scaled(kMinimumHeight));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(Memo1);
