@@ -20,9 +20,11 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
+#include "app/catalogue/menu_catalogue.h"
 #include "app/dpi_scale.h"
 #include "page_fixture.h"
 #include "pages/button_pictures.h"
+#include "pages/generic_page.h"
 #include "pages/listview_panel.h"
 #include "pages/msg_panel.h"
 #include "platform/message_box.h"
@@ -159,6 +161,9 @@ private slots:
     void editDialogTakesStatusTextsOut_data();
     void editDialogTakesStatusTextsOut();
     void addDialogForcesIndexAndStatus();
+    void catalogueEntries_data();
+    void catalogueEntries();
+    void everyGenericEntryBuilds();
 
 private:
     QTemporaryDir sessionDir_;
@@ -651,6 +656,74 @@ void TestPageLayout::addDialogForcesIndexAndStatus()
     QVERIFY(inspected);
     QVERIFY(grid->isHidden());
     form->hide();
+}
+
+void TestPageLayout::catalogueEntries_data()
+{
+    QTest::addColumn<QString>("id");
+    QTest::addColumn<QString>("instance");
+    QTest::addColumn<double>("scale");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<int>("formType");
+    QTest::newRow("prefix caption") << "basic_configuration.agent_management.basic_information" << QString() << 1.0
+                                    << "Basic Information: 10.0.0.5" << int(TConfigForm::FormEditor);
+    QTest::newRow("title caption, Edit hidden")
+        << "basic_configuration.agent_management.agent_trust_host_management.trust_host_table" << QString() << 1.0
+        << "Trust Host Table : 10.0.0.5" << int(TConfigForm::FormTable);
+    QTest::newRow("page height 450 x scale")
+        << "basic_configuration.agent_management.mib_capabilities" << QString() << 1.25 << "MIB Capabilities: 10.0.0.5"
+        << int(TConfigForm::FormTable);
+    QTest::newRow("value width increased") << "snmp_v3.snmp_engine" << QString() << 1.0 << "SNMP Engine: 10.0.0.5"
+                                           << int(TConfigForm::FormEditor);
+    QTest::newRow("port popup, copper") << "port_popup.port_configuration" << "3.1" << 1.0
+                                        << "Port Configuration : 10.0.0.5 / Port 3" << int(TConfigForm::FormEditor);
+    QTest::newRow("port popup, other medium") << "port_popup.port_configuration" << "3.7" << 1.0
+                                              << "Port Configuration : 10.0.0.5" << int(TConfigForm::FormEditor);
+}
+
+void TestPageLayout::catalogueEntries()
+{
+    QFETCH(QString, id);
+    QFETCH(QString, instance);
+    QFETCH(double, scale);
+    QFETCH(QString, caption);
+    QFETCH(int, formType);
+    SetDpiScale(scale);
+    const ksw::catalogue::MenuItem* item = ksw::catalogue::FindMenuItem(id.toStdString());
+    QVERIFY(item);
+    auto form = CreateGenericPage(*item, QStringLiteral("10.0.0.5"), nullptr, instance);
+    QCOMPARE(form->windowTitle(), caption);
+    QCOMPARE(form->FormType(), formType);
+    QCOMPARE(form->Binding()->Vars().GetCount(), int(item->page.table.size()) - 1);
+    QCOMPARE(form->Binding()->Vars().Instance, item->page.instance == ksw::catalogue::InstanceRule::None ? QString() : instance);
+    TSNMPEditorPanel* editor = form->Panel();
+    if (item->page.editHidden) {
+        QVERIFY(editor->CtrlBtnPanel()->btnEdit->isHidden());
+        QVERIFY(!editor->CtrlBtnPanel()->btnAdd->isHidden() && !editor->CtrlBtnPanel()->btnDelete->isHidden());
+    }
+    if (item->page.extras.pageHeightDpi) QCOMPARE(form->height(), qRound(item->page.extras.pageHeightDpi * scale));
+    if (item->page.extras.editWidthIncreaseDpi)
+        QCOMPARE(editor->EditsPanel()->EditWidth(), Scaled(121) + qRound(item->page.extras.editWidthIncreaseDpi * scale));
+}
+
+// Every entry of the catalogue that opens a generic page can be set up: its row-status texts are
+// items of their combo boxes and its formats sit on edit fields.
+void TestPageLayout::everyGenericEntryBuilds()
+{
+    int built = 0;
+    for (const auto& menu : {ksw::catalogue::MainMenu(), ksw::catalogue::PortPopupMenu()}) {
+        for (const ksw::catalogue::MenuItem& item : menu) {
+            if (item.opens != ksw::catalogue::Opens::Generic) continue;
+            try {
+                auto form = CreateGenericPage(item, QStringLiteral("10.0.0.5"), nullptr, QStringLiteral("1.1"));
+                QVERIFY(form->Panel());
+                ++built;
+            } catch (const AppException& error) {
+                QFAIL(qPrintable(QString::fromUtf8(item.id) + ": " + error.message()));
+            }
+        }
+    }
+    QVERIFY(built > 150);
 }
 
 QTEST_MAIN(TestPageLayout)
