@@ -2,6 +2,7 @@
 
 #include <QComboBox>
 #include <QHelpEvent>
+#include <QMouseEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QToolTip>
@@ -88,9 +89,11 @@ void TSNMPListViewPanel::SetRowButtonsEnabled(bool enabled)
 
 void TSNMPListViewPanel::ListView1Click()
 {
-    if (ListView()->SelectedRow() >= 0) {
+    if (pressedOnRow_ && ListView()->SelectedRow() >= 0) {
         SetRowButtonsEnabled(true);
     } else {
+        // A click beside the rows selects nothing, whenever the view itself lets go of the row.
+        ListView()->ClearSelection();
         SetRowButtonsEnabled(false);
         grid_->Clear();
     }
@@ -114,6 +117,8 @@ void TSNMPListViewPanel::ListView1MouseMove(int row)
 
 bool TSNMPListViewPanel::eventFilter(QObject* watched, QEvent* event)
 {
+    if (watched == ListView()->viewport() && event->type() == QEvent::MouseButtonPress)
+        pressedOnRow_ = ListView()->indexAt(static_cast<QMouseEvent*>(event)->position().toPoint()).isValid();
     // The list's hint is the row under the mouse, not an item tooltip of the model.
     if (watched == ListView()->viewport() && event->type() == QEvent::ToolTip) {
         const auto* help = static_cast<QHelpEvent*>(event);

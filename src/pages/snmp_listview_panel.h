@@ -58,5 +58,6 @@ private:
 
     TListViewPanel* listPanel_;
     bool editHidden_ = false;
+    bool pressedOnRow_ = false;
     bool dialogOpen_ = false;
 };

@@ -513,7 +513,7 @@ void TestPageLayout::hintLinesAndCounter()
     QCOMPARE(list->ColumnCount(), 4);
     list->AddRow({"1", "on", "uplink", "active"});
     list->AddRow({"2", "off", "", "active"});
-    QCOMPARE(Find<QLabel>(table, QStringLiteral("lblCounter"))->text(), QStringLiteral("2"));
+    QTRY_COMPARE(Find<QLabel>(table, QStringLiteral("lblCounter"))->text(), QStringLiteral("2"));
 
     emit list->MouseMoved(0);
     QCOMPARE(list->toolTip(), QStringLiteral("Port\t\t  1\nState\t  on\nName\t\t  uplink\nStatus  active\n"));
@@ -533,6 +533,7 @@ void TestPageLayout::clickingEmptySpaceClearsGrid()
     form->show();
     QxListView* list = table->ListView();
     list->AddRow({"1", "on", "uplink", "active"});
+    QTRY_COMPARE(list->model()->rowCount(), 1);  // appended rows are shown in batches
     TCtrlBtnPanel* buttons = table->CtrlBtnPanel();
 
     const QRect row = list->visualRect(list->model()->index(0, 1));
@@ -569,6 +570,7 @@ void TestPageLayout::editDialogTakesStatusTextsOut()
         list->AddRow({"10.0.0.9", "public", "enabled"});
     else
         list->AddRow({"7", "on", "lab", "active"});
+    QTRY_COMPARE(list->model()->rowCount(), 1);
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(list->model()->index(0, 0)).center());
     QComboBox* combo = table->EditsPanel()->ComboBox(status);
     QStringList before;
@@ -624,6 +626,7 @@ void TestPageLayout::addDialogForcesIndexAndStatus()
     form->show();
     QxListView* list = table->ListView();
     list->AddRow({"7", "on", "lab", "active"});
+    QTRY_COMPARE(list->model()->rowCount(), 1);
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(list->model()->index(0, 0)).center());
     TEditsPanel* grid = table->EditsPanel();
 
