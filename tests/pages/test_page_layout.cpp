@@ -161,6 +161,7 @@ private slots:
     void editDialogTakesStatusTextsOut_data();
     void editDialogTakesStatusTextsOut();
     void addDialogForcesIndexAndStatus();
+    void doubleClickOpensEditOnRowsOnly();
     void catalogueEntries_data();
     void catalogueEntries();
     void everyGenericEntryBuilds();
@@ -658,6 +659,41 @@ void TestPageLayout::addDialogForcesIndexAndStatus()
     table->CtrlBtnPanel()->btnAdd->click();
     QVERIFY(inspected);
     QVERIFY(grid->isHidden());
+    form->hide();
+}
+
+void TestPageLayout::doubleClickOpensEditOnRowsOnly()
+{
+    TSNMPListViewPanel* table = nullptr;
+    auto form = TablePage(kRows, 1, 3, "createAndGo", 3, "destroy", &table);
+    form->resize(600, 400);
+    form->show();
+    QxListView* list = table->ListView();
+    list->AddRow({"7", "on", "lab", "active"});
+    QTRY_COMPARE(list->model()->rowCount(), 1);
+
+    QString shownName;
+    int opened = 0;
+    WhenDialogOpens(QStringLiteral("dlgEdit"), [&](QDialog* dialog) {
+        ++opened;
+        shownName = Find<QLineEdit>(dialog, QStringLiteral("edtRow2"))->text();
+    });
+    const QPoint row = list->visualRect(list->model()->index(0, 1)).center();
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, row);
+    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, row);
+    QCOMPARE(opened, 1);
+    QCOMPARE(shownName, QStringLiteral("lab"));
+
+    // After the dialog the page reads its table again (the agent here never answers).
+    QTRY_VERIFY_WITH_TIMEOUT(!table->Binding()->Busy(), 5000);
+    list->AddRow({"7", "on", "lab", "active"});
+    QTRY_COMPARE(list->model()->rowCount(), 1);
+    WhenDialogOpens(QStringLiteral("dlgEdit"), [&](QDialog*) { ++opened; }, 500);
+    const QPoint below(row.x(), list->viewport()->height() - 5);
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, below);
+    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, below);
+    QTest::qWait(600);
+    QCOMPARE(opened, 1);
     form->hide();
 }
 
