@@ -162,6 +162,7 @@ private slots:
     void editDialogTakesStatusTextsOut();
     void addDialogForcesIndexAndStatus();
     void doubleClickOpensEditOnRowsOnly();
+    void closeThatFailsIsReported();
     void catalogueEntries_data();
     void catalogueEntries();
     void everyGenericEntryBuilds();
@@ -695,6 +696,30 @@ void TestPageLayout::doubleClickOpensEditOnRowsOnly()
     QTest::qWait(600);
     QCOMPARE(opened, 1);
     form->hide();
+}
+
+// Something that refuses the window's close (here a filter) leaves it open and says so.
+void TestPageLayout::closeThatFailsIsReported()
+{
+    class RefuseClose : public QObject {
+    protected:
+        bool eventFilter(QObject*, QEvent* event) override
+        {
+            if (event->type() != QEvent::Close) return false;
+            event->ignore();
+            return true;
+        }
+    } refuse;
+    TSNMPEditorPanel* editor = nullptr;
+    auto form = ScalarPage(kReadOnly, &editor);
+    form->show();
+    form->installEventFilter(&refuse);
+    editor->CtrlBtnPanel()->btnClose->click();
+    QVERIFY(form->isVisible());
+    QCOMPARE(messages_, QStringList{"Please initial close form"});
+    form->removeEventFilter(&refuse);
+    editor->CtrlBtnPanel()->btnClose->click();
+    QVERIFY(!form->isVisible());
 }
 
 void TestPageLayout::catalogueEntries_data()
