@@ -5,7 +5,6 @@
 #include <cstdint>
 #include <vector>
 
-#include "binding/listview.h"
 #include "binding/request2edits.h"
 
 // Runs the binding in another mode (the pages write synchronously) until the scope ends.

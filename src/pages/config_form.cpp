@@ -4,7 +4,6 @@
 
 #include "app/dpi_scale.h"
 #include "app/window_placement.h"
-#include "binding/listview.h"
 #include "binding/request2edits.h"
 #include "pages/page_guard.h"
 #include "pages/snmp_editor_panel.h"
@@ -98,7 +97,7 @@ bool TConfigForm::event(QEvent* event)
     if (event->type() == FirstReadEvent) {
         // Posted from the constructor; a form not shown yet reads once it is.
         if (isVisible())
-            Guarded([this] { Refresh(); });
+            RunAndReport([this] { Refresh(); });
         else
             firstReadDue_ = true;
         return true;
@@ -118,7 +117,7 @@ void TConfigForm::showEvent(QShowEvent* event)
 void TConfigForm::done(int result)
 {
     if (closing_) return;  // already waiting for the bindings to finish
-    Guarded([this] { FormClose(); });
+    RunAndReport([this] { FormClose(); });
     QDialog::done(result);
 }
 

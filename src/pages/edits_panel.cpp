@@ -11,7 +11,6 @@
 #include <algorithm>
 
 #include "app/dpi_scale.h"
-#include "binding/listview.h"
 #include "binding/request2edits.h"
 #include "pages/ctrl_btn_panel.h"
 #include "snmp/errors.h"

@@ -5,7 +5,6 @@
 
 #include "app/catalogue/menu_catalogue.h"
 #include "app/dpi_scale.h"
-#include "binding/listview.h"
 #include "binding/request2edits.h"
 #include "pages/config_form.h"
 #include "pages/edits_panel.h"

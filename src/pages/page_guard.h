@@ -1,23 +1,12 @@
 #pragma once
 // Qt ends the program when an exception leaves a slot, so every handler of the pages runs its
-// body through one of these.
+// body through RunAndReport or Guarded (binding/guarded.h), or through GuardedStatus where the
+// application's errors belong on the page's status line.
 
-#include <QPointer>
-
+#include "binding/guarded.h"
 #include "binding/request2controls.h"
 #include "snmp/errors.h"
 #include "snmp/exception_reporter.h"
-
-// Anything raised goes to the application's exception reporter.
-template <typename Body>
-void Guarded(Body&& body) noexcept
-{
-    try {
-        body();
-    } catch (...) {
-        ReportCurrentException();
-    }
-}
 
 // The application's errors become a status line of the binding (the page's message area);
 // anything else goes to the exception reporter.
@@ -27,7 +16,7 @@ void GuardedStatus(QxSNMPRequest2Controls* binding, Body&& body) noexcept
     try {
         body();
     } catch (const AppException& error) {
-        Guarded([&] {
+        RunAndReport([&] {
             if (binding)
                 binding->ShowStatus(error.message());
             else

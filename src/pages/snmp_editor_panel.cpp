@@ -4,7 +4,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
-#include "binding/listview.h"
 #include "binding/request2edits.h"
 #include "pages/binding_scopes.h"
 #include "pages/ctrl_btn_panel.h"
@@ -22,11 +21,11 @@ TSNMPEditorPanel::TSNMPEditorPanel(QWidget* parent, QxSNMPRequest2Edits* binding
     if (binding) binding->SetStatusTarget(MsgPanel()->Memo1);
 
     TCtrlBtnPanel* buttons = CtrlBtnPanel();
-    connect(buttons->btnRefresh, &QPushButton::clicked, this, [this] { Guarded([this] { btnRefreshClick(); }); });
-    connect(buttons->btnSetChecked, &QPushButton::clicked, this, [this] { Guarded([this] { btnSetCheckedClick(); }); });
-    connect(buttons->btnCheckAll, &QPushButton::clicked, this, [this] { Guarded([this] { btnCheckAllClick(); }); });
+    connect(buttons->btnRefresh, &QPushButton::clicked, this, Guarded([this] { btnRefreshClick(); }));
+    connect(buttons->btnSetChecked, &QPushButton::clicked, this, Guarded([this] { btnSetCheckedClick(); }));
+    connect(buttons->btnCheckAll, &QPushButton::clicked, this, Guarded([this] { btnCheckAllClick(); }));
     connect(buttons->btnClearChecks, &QPushButton::clicked, this,
-            [this] { Guarded([this] { btnClearChecksClick(); }); });
+            Guarded([this] { btnClearChecksClick(); }));
 }
 
 void TSNMPEditorPanel::SetEditWidth(int width)

@@ -26,7 +26,7 @@ template <typename Action>
 class Finally {
 public:
     explicit Finally(Action action) : action_(std::move(action)) {}
-    ~Finally() { Guarded(action_); }
+    ~Finally() { RunAndReport(action_); }
     Finally(const Finally&) = delete;
     Finally& operator=(const Finally&) = delete;
 
@@ -148,10 +148,10 @@ void TSNMPListViewPanel::ShowRowDialog(DialogKind kind, QxSNMPRequest2Edits* bin
     buttons->btnRefresh->hide();
     buttons->btnSetChecked->setProperty("tag", 1);
     connect(buttons->btnSetChecked, &QPushButton::clicked, frame,
-            [this, buttons] { Guarded([this, buttons] { SetCheckedRows(buttons->btnSetChecked); }); });
-    connect(buttons->btnCheckAll, &QPushButton::clicked, frame, [this] { Guarded([this] { grid_->CheckAll(); }); });
+            Guarded([this, buttons] { SetCheckedRows(buttons->btnSetChecked); }));
+    connect(buttons->btnCheckAll, &QPushButton::clicked, frame, Guarded([this] { grid_->CheckAll(); }));
     connect(buttons->btnClearChecks, &QPushButton::clicked, frame,
-            [this] { Guarded([this] { grid_->ClearChecks(); }); });
+            Guarded([this] { grid_->ClearChecks(); }));
 
     frame->AttachToForm(&dialog);
     CentreOnOwner(&dialog, page);

@@ -30,18 +30,18 @@ TSNMPListViewPanel::TSNMPListViewPanel(QWidget* parent, QxSNMPRequest2Edits* bin
     list->setMouseTracking(true);
     list->viewport()->setMouseTracking(true);
     list->viewport()->installEventFilter(this);
-    connect(list, &QxListView::Clicked, this, [this] { Guarded([this] { ListView1Click(); }); });
-    connect(list, &QxListView::DoubleClicked, this, [this] { Guarded([this] { ListView1DblClick(); }); });
-    connect(list, &QxListView::Changed, this, [this] { Guarded([this] { ListView1Change(); }); });
-    connect(list, &QxListView::MouseMoved, this, [this](int row) { Guarded([this, row] { ListView1MouseMove(row); }); });
+    connect(list, &QxListView::Clicked, this, Guarded([this] { ListView1Click(); }));
+    connect(list, &QxListView::DoubleClicked, this, Guarded([this] { ListView1DblClick(); }));
+    connect(list, &QxListView::Changed, this, Guarded([this] { ListView1Change(); }));
+    connect(list, &QxListView::MouseMoved, this, Guarded([this](int row) { ListView1MouseMove(row); }));
     // Keyboard selection too: Edit and Delete follow whether a row is selected.
     connect(list, &QxListView::ItemSelected, this,
             [this] { SetRowButtonsEnabled(listPanel_->ListView1->SelectedRow() >= 0); });
 
     TCtrlBtnPanel* buttons = CtrlBtnPanel();
-    connect(buttons->btnEdit, &QPushButton::clicked, this, [this] { Guarded([this] { btnEditClick(); }); });
-    connect(buttons->btnAdd, &QPushButton::clicked, this, [this] { Guarded([this] { btnAddClick(); }); });
-    connect(buttons->btnDelete, &QPushButton::clicked, this, [this] { Guarded([this] { btnDeleteClick(); }); });
+    connect(buttons->btnEdit, &QPushButton::clicked, this, Guarded([this] { btnEditClick(); }));
+    connect(buttons->btnAdd, &QPushButton::clicked, this, Guarded([this] { btnAddClick(); }));
+    connect(buttons->btnDelete, &QPushButton::clicked, this, Guarded([this] { btnDeleteClick(); }));
 }
 
 QxListView* TSNMPListViewPanel::ListView() const

@@ -9,7 +9,6 @@
 
 #include "app/dpi_scale.h"
 #include "app/window_placement.h"
-#include "binding/listview.h"
 #include "binding/request2edits.h"
 #include "pages/ctrl_btn_panel.h"
 #include "pages/edits_panel.h"
@@ -60,7 +59,7 @@ TSNMPPanel::TSNMPPanel(QWidget* parent, QxSNMPRequest2Edits* binding, TMsgPanel*
     layout->addWidget(separator);
     layout->addWidget(buttons_, 0, Qt::AlignTop);
 
-    connect(buttons_->btnClose, &QPushButton::clicked, this, [this] { Guarded([this] { btnCloseClick(); }); });
+    connect(buttons_->btnClose, &QPushButton::clicked, this, Guarded([this] { btnCloseClick(); }));
 }
 
 QxSNMPRequest2Edits* TSNMPPanel::Binding() const
