@@ -29,6 +29,7 @@ using ksw::catalogue::Opens;
 namespace {
 
 constexpr char kPortAdminStateOid[] = "1.3.6.1.4.1.58126.11.101.2.2.3.2.1.4";
+constexpr char kRmonStateInstance[] = "1.3.6.1.4.1.58126.11.101.2.2.1.2.4.0";
 constexpr int kAdminDisabled = 2;
 constexpr int kAdminEnabled = 3;
 constexpr int kPollWaitMs = 15000;  // a poll every 5 seconds, answers within one
@@ -42,6 +43,12 @@ int32_t LedColour(TKSW7116PanelForm* panel, const QString& ledPanel)
         if (led.shape && led.shape->parentWidget() && led.shape->parentWidget()->objectName() == ledPanel)
             return led.colour;
     return -3;
+}
+
+bool SetInteger(SimProcess& sim, const QString& instance, int value)
+{
+    return runSnmpTool("snmpset", snmpArgs(v2c("wrilato"), sim.peer()) + QStringList{instance, "i", QString::number(value)})
+        .ok();
 }
 
 bool SetAdminState(SimProcess& sim, int port, int state)
@@ -75,6 +82,8 @@ private slots:
     void portPopupPages_data();
     void portPopupPages();
     void genericPageFromMenu();
+    void rmonStateReadAfterItsPage();
+    void siblingModuleStatus();
     void refreshPanel();
     void helpAndAbout();
     void agentNotAnswering();
@@ -287,6 +296,31 @@ void TestMainWindow::genericPageFromMenu()
         [&](QWidget* page) { title = page->windowTitle(); });
     QVERIFY(clearPage);
     QCOMPARE(title, QStringLiteral("FDB Clear All State : 127.0.0.1"));
+}
+
+void TestMainWindow::rmonStateReadAfterItsPage()
+{
+    QAction* rmonControl = form_->findChild<QAction*>("rmon.rmon_control");
+    QAction* statistics = form_->findChild<QAction*>("rmon.statistics");
+    QVERIFY(statistics->isEnabled());
+    // RMON is switched off while its page is open (here behind the page's back).
+    QVERIFY(RunModal([&] { rmonControl->trigger(); },
+                     [&](QWidget*) { QVERIFY(SetInteger(fixture_.Sim(), kRmonStateInstance, 2)); }));
+    QCOMPARE(form_->findChild<QLabel*>("ST_RmonState")->text(), QStringLiteral("disabled"));
+    for (const char* id : {"rmon.statistics", "rmon.history", "rmon.alarm_event"})
+        QVERIFY2(!form_->findChild<QAction*>(id)->isEnabled(), id);
+
+    QVERIFY(SetInteger(fixture_.Sim(), kRmonStateInstance, 3));
+    QVERIFY(RunModal([&] { rmonControl->trigger(); }, [](QWidget*) {}));
+    QVERIFY(statistics->isEnabled());
+}
+
+void TestMainWindow::siblingModuleStatus()
+{
+    // The test's registry names neither the platform nor Norvane Console.
+    StatusPanel0(form_)->clear();
+    form_->findChild<QAction*>("basic_configuration.mib_ii.if_table")->trigger();
+    QCOMPARE(StatusPanel0(form_)->text(), QStringLiteral("No Path!"));
 }
 
 void TestMainWindow::refreshPanel()
