@@ -6,11 +6,8 @@
 #include <QFrame>
 #include <QLabel>
 
-#include <netinet/in.h>
-#include <sys/socket.h>
-#include <unistd.h>
-
 #include "binding/leds.h"
+#include "silent_port.h"
 #include "sim_agent.h"
 #include "snmp/errors.h"
 #include "snmp/session.h"
@@ -59,30 +56,6 @@ struct Panel {
     QWidget window;
     QxSNMPLedColorMapList map;
     SteppedLeds* leds;
-};
-
-class SilentPort {
-public:
-    SilentPort()
-    {
-        fd_ = socket(AF_INET, SOCK_DGRAM, 0);
-        sockaddr_in address{};
-        address.sin_family = AF_INET;
-        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-        socklen_t length = sizeof(address);
-        if (fd_ >= 0 && bind(fd_, reinterpret_cast<sockaddr*>(&address), length) == 0 &&
-            getsockname(fd_, reinterpret_cast<sockaddr*>(&address), &length) == 0)
-            port_ = ntohs(address.sin_port);
-    }
-    ~SilentPort()
-    {
-        if (fd_ >= 0) close(fd_);
-    }
-    quint16 Port() const { return port_; }
-
-private:
-    int fd_ = -1;
-    quint16 port_ = 0;
 };
 
 }  // namespace

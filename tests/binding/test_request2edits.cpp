@@ -11,15 +11,12 @@
 #include <QPushButton>
 #include <QStatusBar>
 
-#include <netinet/in.h>
-#include <sys/socket.h>
-#include <unistd.h>
-
 #include "binding/guarded.h"
 #include "binding/listview.h"
 #include "binding/optionlist.h"
 #include "binding/request2edits.h"
 #include "platform/message_box.h"
+#include "silent_port.h"
 #include "sim_agent.h"
 #include "snmp/errors.h"
 #include "snmp/exception_reporter.h"
@@ -47,31 +44,6 @@ const QxSNMPVarDesc kPortPage[] = {
 };
 
 const QRegularExpression kTimeOfDay(QStringLiteral(R"((0[1-9]|1[0-2]):[0-5]\d:[0-5]\d (AM|PM))"));
-
-// A UDP port that never answers: an agent that is down.
-class SilentPort {
-public:
-    SilentPort()
-    {
-        fd_ = socket(AF_INET, SOCK_DGRAM, 0);
-        sockaddr_in address{};
-        address.sin_family = AF_INET;
-        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-        socklen_t length = sizeof(address);
-        if (fd_ >= 0 && bind(fd_, reinterpret_cast<sockaddr*>(&address), length) == 0 &&
-            getsockname(fd_, reinterpret_cast<sockaddr*>(&address), &length) == 0)
-            port_ = ntohs(address.sin_port);
-    }
-    ~SilentPort()
-    {
-        if (fd_ >= 0) close(fd_);
-    }
-    quint16 Port() const { return port_; }
-
-private:
-    int fd_ = -1;
-    quint16 port_ = 0;
-};
 
 // A page: a window with a binding, edits for the system group or a list view with an alias
 // edit and an admin-state combo box for the port table, and a record of completions.

@@ -16,10 +16,6 @@
 
 #include <deque>
 
-#include <netinet/in.h>
-#include <sys/socket.h>
-#include <unistd.h>
-
 #include "app/catalogue/menu_catalogue.h"
 #include "app/dpi_scale.h"
 #include "page_fixture.h"
@@ -28,6 +24,7 @@
 #include "pages/listview_panel.h"
 #include "pages/msg_panel.h"
 #include "platform/message_box.h"
+#include "silent_port.h"
 #include "snmp/errors.h"
 #include "snmp/session.h"
 
@@ -108,31 +105,6 @@ QStringList ShownButtons(const TCtrlBtnPanel* buttons)
     for (QWidget* control : shown) names << control->objectName();
     return names;
 }
-
-// A UDP port on the loopback that never answers: the pages' reads go nowhere.
-class SilentPort {
-public:
-    SilentPort()
-    {
-        fd_ = socket(AF_INET, SOCK_DGRAM, 0);
-        sockaddr_in address{};
-        address.sin_family = AF_INET;
-        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-        socklen_t length = sizeof(address);
-        if (fd_ >= 0 && bind(fd_, reinterpret_cast<sockaddr*>(&address), length) == 0 &&
-            getsockname(fd_, reinterpret_cast<sockaddr*>(&address), &length) == 0)
-            port_ = ntohs(address.sin_port);
-    }
-    ~SilentPort()
-    {
-        if (fd_ >= 0) close(fd_);
-    }
-    quint16 Port() const { return port_; }
-
-private:
-    int fd_ = -1;
-    quint16 port_ = 0;
-};
 
 }  // namespace
 

@@ -4,10 +4,7 @@
 
 #include <QtTest>
 
-#include <netinet/in.h>
-#include <sys/socket.h>
-#include <unistd.h>
-
+#include "silent_port.h"
 #include "sim_agent.h"
 #include "snmp/errors.h"
 #include "snmp/request.h"
@@ -61,31 +58,6 @@ const QxSNMPVarDesc kAdjusted[] = {
 // The simulator's last object, and a subtree beyond everything it serves.
 const QxSNMPVarDesc kLastObject[] = {{"1.3.6.1.4.1.58126.12.15.1.2", "last", VarType::Integer, AccessRead}, {nullptr}};
 const QxSNMPVarDesc kBeyondMib[] = {{"1.3.6.1.4.1.58126.99", "beyond", VarType::Integer, AccessRead}, {nullptr}};
-
-// A UDP port that never answers: an agent that is down.
-class SilentPort {
-public:
-    SilentPort()
-    {
-        fd_ = socket(AF_INET, SOCK_DGRAM, 0);
-        sockaddr_in address{};
-        address.sin_family = AF_INET;
-        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-        socklen_t length = sizeof(address);
-        if (fd_ >= 0 && bind(fd_, reinterpret_cast<sockaddr*>(&address), length) == 0 &&
-            getsockname(fd_, reinterpret_cast<sockaddr*>(&address), &length) == 0)
-            port_ = ntohs(address.sin_port);
-    }
-    ~SilentPort()
-    {
-        if (fd_ >= 0) close(fd_);
-    }
-    quint16 Port() const { return port_; }
-
-private:
-    int fd_ = -1;
-    quint16 port_ = 0;
-};
 
 struct Row {
     QStringList values;

@@ -3,10 +3,7 @@
 
 #include <QtTest>
 
-#include <netinet/in.h>
-#include <sys/socket.h>
-#include <unistd.h>
-
+#include "silent_port.h"
 #include "snmp/errors.h"
 #include "snmp/session.h"
 #include "snmpd_agent.h"
@@ -23,31 +20,6 @@ struct AsyncOutcome {
     bool done = false;
     int reason = 0;
     QxPdu answer;
-};
-
-// A UDP socket that never answers: an agent that is down.
-class SilentPort {
-public:
-    SilentPort()
-    {
-        fd_ = socket(AF_INET, SOCK_DGRAM, 0);
-        sockaddr_in address{};
-        address.sin_family = AF_INET;
-        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-        socklen_t length = sizeof(address);
-        if (fd_ >= 0 && bind(fd_, reinterpret_cast<sockaddr*>(&address), length) == 0 &&
-            getsockname(fd_, reinterpret_cast<sockaddr*>(&address), &length) == 0)
-            port_ = ntohs(address.sin_port);
-    }
-    ~SilentPort()
-    {
-        if (fd_ >= 0) close(fd_);
-    }
-    quint16 Port() const { return port_; }
-
-private:
-    int fd_ = -1;
-    quint16 port_ = 0;
 };
 
 QxPdu GetPdu(const QxSNMPProfile& profile, const QString& oid = kSysName)
