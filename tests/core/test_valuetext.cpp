@@ -174,6 +174,7 @@ void TestValueText::receivedValues_data()
     QTest::newRow("counter64") << 70u << Uns(Syntax::Counter64, (1ull << 32) + 5) << "4294967301";
     QTest::newRow("counter64 max") << 70u << Uns(Syntax::Counter64, ~0ull) << "18446744073709551615";
     QTest::newRow("HC counter on a 32-bit code") << 65u << Uns(Syntax::Counter64, (1ull << 40) + 7) << "1099511627783";
+    QTest::newRow("HC counter on the integer code") << 2u << Uns(Syntax::Counter64, (1ull << 40) + 7) << "1099511627783";
     QTest::newRow("ticks one day") << 67u << Uns(Syntax::TimeTicks, 8640000) << "1 day 0:00:00.00";
     QTest::newRow("ticks two days") << 67u << Uns(Syntax::TimeTicks, 17280001) << "2 days, 0:00:00.01";
     QTest::newRow("ticks one minute") << 67u << Uns(Syntax::TimeTicks, 6000) << "0:01:00.00";
