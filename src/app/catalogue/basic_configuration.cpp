@@ -338,8 +338,7 @@ constexpr QxSNMPVarDesc kTraceRouteResultTable[] = {
     {"1.3.6.1.2.1.81.1.3.1.5", "IP Target Address", 76, 2},
     {"1.3.6.1.2.1.81.1.3.1.6", "Test Attempts", 66, 2},
     {"1.3.6.1.2.1.81.1.3.1.7", "Test Successes", 66, 2},
-    // A DateAndTime: hex like the ping results' "Last Good Probe", not characters.
-    {"1.3.6.1.2.1.81.1.3.1.8", "Last Good Path", 4, 2},
+    {"1.3.6.1.2.1.81.1.3.1.8", "Last Good Path", 76, 2},
     {},
 };
 
@@ -356,7 +355,7 @@ constexpr QxSNMPVarDesc kRouteHopsTable[] = {
     {"1.3.6.1.2.1.81.1.5.1.7", "Rtt Sum Of Squares", 66, 2},
     {"1.3.6.1.2.1.81.1.5.1.8", "Sent Probes", 66, 2},
     {"1.3.6.1.2.1.81.1.5.1.9", "Probe Responses", 66, 2},
-    {"1.3.6.1.2.1.81.1.5.1.10", "Last Good Probe", 4, 2},  // a DateAndTime, as above
+    {"1.3.6.1.2.1.81.1.5.1.10", "Last Good Probe", 76, 2},
     {},
 };
 

@@ -82,11 +82,10 @@ constexpr QxSNMPVarDesc kSTPPortTable[] = {
     {"1.3.6.1.2.1.17.2.15.1.3", "Status        ", 2, 2, &kSTPPortTableStatus},
     {"1.3.6.1.2.1.17.2.15.1.4", "State  ", 2, 6, &kEnabledDisabled12},
     {"1.3.6.1.2.1.17.2.15.1.5", "Path Cost", 2, 6},
-    // Bridge IDs and the port ID are binary octets (BridgeId, 2-octet port ID): shown as hex.
-    {"1.3.6.1.2.1.17.2.15.1.6", "Designated Root", 4, 2},
+    {"1.3.6.1.2.1.17.2.15.1.6", "Designated Root", 76, 2},
     {"1.3.6.1.2.1.17.2.15.1.7", "Designated Cost", 2, 2},
-    {"1.3.6.1.2.1.17.2.15.1.8", "Designated Bridge", 4, 2},
-    {"1.3.6.1.2.1.17.2.15.1.9", "Designated Port", 4, 2},
+    {"1.3.6.1.2.1.17.2.15.1.8", "Designated Bridge", 76, 2},
+    {"1.3.6.1.2.1.17.2.15.1.9", "Designated Port", 76, 2},
     {"1.3.6.1.2.1.17.2.15.1.10", "Forward Transitions", 65, 2},
     {},
 };
