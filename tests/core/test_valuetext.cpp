@@ -188,6 +188,11 @@ void TestValueText::receivedValues_data()
     QTest::newRow("displaystr stops at zero") << 76u << Octets(QByteArray("abc\0def", 7)) << "abc";
     QTest::newRow("displaystr utf-8") << 76u << Octets("Z\xc3\xbcrich") << QString::fromUtf8("Zürich");
     QTest::newRow("displaystr latin-1") << 76u << Octets("Z\xfcrich") << QString::fromUtf8("Zürich");
+    QTest::newRow("displaystr tab and line ends") << 76u << Octets("a\tb\r\n") << "a\tb\r\n";
+    QTest::newRow("displaystr binary bridge id") << 76u << Octets(QByteArray("\x80\x00\x00\x11\x22\x33\x44\x55", 8))
+                                                 << "8000001122334455";
+    QTest::newRow("displaystr binary date") << 76u << Octets(QByteArray("\x07\xea\x0c\x0a\x03\x14\x00\x00", 8))
+                                            << "07EA0C0A03140000";
 
     // No value: "(NULL)", except the empty text for DisplayString and no octets for hex codes.
     QTest::newRow("integer, NULL") << 2u << NoValue() << "(NULL)";
