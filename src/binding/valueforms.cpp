@@ -281,6 +281,16 @@ QString DisplayStringText(const QByteArray& octets)
     return OctetsAsText(zero < 0 ? octets : octets.left(zero));
 }
 
+QString ShownDisplayString(const QByteArray& octets)
+{
+    const QString text = DisplayStringText(octets);
+    const bool control = std::any_of(text.begin(), text.end(), [](QChar c) {
+        return c.category() == QChar::Other_Control && c != QLatin1Char('\t') && c != QLatin1Char('\n') &&
+               c != QLatin1Char('\r');
+    });
+    return control ? HexText(octets) : text;
+}
+
 // ---- Time ticks ------------------------------------------------------------------------
 
 QString TimeTicksText(uint32_t hundredths)

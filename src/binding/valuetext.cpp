@@ -297,7 +297,7 @@ QString ReceivedText(uint32_t type, const QxVb& vb)
         if (CarriesOctets(vb) && vb.Bytes.size() >= 8) return DaysSince1899Text(DoubleOf(vb.Bytes));
         break;
     case VarType::DisplayString:
-        if (CarriesOctets(vb)) return DisplayStringText(vb.Bytes);
+        if (CarriesOctets(vb)) return ShownDisplayString(vb.Bytes);
         break;
     default: break;
     }

@@ -65,6 +65,10 @@ uint64_t LeadingUnsigned(const QString& text);  // as strtoull: "-1" wraps, over
 QString OctetsAsText(const QByteArray& octets);
 // A received DisplayString: its octets up to the first zero octet, as OctetsAsText.
 QString DisplayStringText(const QByteArray& octets);
+// A DisplayString value as shown: DisplayStringText, unless its text holds control characters
+// other than tab and line ends; such octets are binary (bridge IDs and DateAndTime where a page
+// expects text) and are shown as hex like any octet string.
+QString ShownDisplayString(const QByteArray& octets);
 
 // The four conversions of a request's descriptor; 'isLastIndex' is true for the last index
 // column of its list, which is where the IMPLIED rule applies.

@@ -241,6 +241,8 @@ void TestMainWindow::portPopupPages_data()
                                                 << "Port Configuration : 127.0.0.1 / Port 12";
     QTest::newRow("first combo port: fiber of port 15") << "Combo1Button" << "port_popup.port_information"
                                                         << "Port Information Table : 127.0.0.1 / Port 15";
+    QTest::newRow("second combo port, configuration") << "Combo2Button" << "port_popup.port_configuration"
+                                                      << "Port Configuration : 127.0.0.1 / Port 16";
 }
 
 void TestMainWindow::portPopupPages()

@@ -174,6 +174,7 @@ void TestValueText::receivedValues_data()
     QTest::newRow("counter64") << 70u << Uns(Syntax::Counter64, (1ull << 32) + 5) << "4294967301";
     QTest::newRow("counter64 max") << 70u << Uns(Syntax::Counter64, ~0ull) << "18446744073709551615";
     QTest::newRow("HC counter on a 32-bit code") << 65u << Uns(Syntax::Counter64, (1ull << 40) + 7) << "1099511627783";
+    QTest::newRow("HC counter on the integer code") << 2u << Uns(Syntax::Counter64, (1ull << 40) + 7) << "1099511627783";
     QTest::newRow("ticks one day") << 67u << Uns(Syntax::TimeTicks, 8640000) << "1 day 0:00:00.00";
     QTest::newRow("ticks two days") << 67u << Uns(Syntax::TimeTicks, 17280001) << "2 days, 0:00:00.01";
     QTest::newRow("ticks one minute") << 67u << Uns(Syntax::TimeTicks, 6000) << "0:01:00.00";
@@ -187,6 +188,11 @@ void TestValueText::receivedValues_data()
     QTest::newRow("displaystr stops at zero") << 76u << Octets(QByteArray("abc\0def", 7)) << "abc";
     QTest::newRow("displaystr utf-8") << 76u << Octets("Z\xc3\xbcrich") << QString::fromUtf8("Zürich");
     QTest::newRow("displaystr latin-1") << 76u << Octets("Z\xfcrich") << QString::fromUtf8("Zürich");
+    QTest::newRow("displaystr tab and line ends") << 76u << Octets("a\tb\r\n") << "a\tb\r\n";
+    QTest::newRow("displaystr binary bridge id") << 76u << Octets(QByteArray("\x80\x00\x00\x11\x22\x33\x44\x55", 8))
+                                                 << "8000001122334455";
+    QTest::newRow("displaystr binary date") << 76u << Octets(QByteArray("\x07\xea\x0c\x0a\x03\x14\x00\x00", 8))
+                                            << "07EA0C0A03140000";
 
     // No value: "(NULL)", except the empty text for DisplayString and no octets for hex codes.
     QTest::newRow("integer, NULL") << 2u << NoValue() << "(NULL)";

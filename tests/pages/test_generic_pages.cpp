@@ -1,6 +1,7 @@
 // Generic pages against ksw-sim, driven through their buttons: a scalar page reads, writes only
 // its ticked rows and refuses empty ones; a table page on the static VLAN table adds a row with
-// createAndGo, edits it and destroys it, each write checked in the simulator's request log.
+// createAndGo, edits it and destroys it, each write checked in the simulator's request log; the
+// catalogue's own table pages add and delete rows with the status texts their entries give.
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -12,12 +13,15 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "app/catalogue/menu_catalogue.h"
 #include "app/dpi_scale.h"
 #include "page_fixture.h"
+#include "pages/generic_page.h"
 #include "pages/msg_panel.h"
 #include "platform/message_box.h"
 #include "sim_agent.h"
 #include "snmp/session.h"
+#include "snmp_tools.h"
 
 using namespace pagetest;
 
@@ -85,10 +89,10 @@ bool NoneExcluded(const QxSNMPRequest2Edits* binding)
     return true;
 }
 
-int RowOfVlan(const QxListView* list, const QString& vlan)
+int RowOfIndex(const QxListView* list, const QString& index)
 {
     for (int row = 0; row < list->RowCount(); ++row)
-        if (list->Cell(row, 0) == vlan) return row;
+        if (list->Cell(row, 0) == index) return row;
     return -1;
 }
 
@@ -114,6 +118,8 @@ private slots:
     void emptyTickedRowSendsNothing();
     void oneWritableRowIsWrittenBySet();
     void tableAddEditDelete();
+    void catalogueTableAddDelete_data();
+    void catalogueTableAddDelete();
     void deleteCancelledSendsNothing();
     void refusedAddKeepsDialogOpen();
     void refreshTwiceStartsOneWalk();
@@ -276,12 +282,12 @@ void TestGenericPages::tableAddEditDelete()
              QStringList{kVlanEntry + ".2.10=STRING:\"lab\" " + kVlanEntry + ".6.10=INTEGER:4"});
     QTRY_COMPARE_WITH_TIMEOUT(list->RowCount(), 2, 10000);
     QTRY_VERIFY(!form->Binding()->Busy());
-    QCOMPARE(list->Cell(RowOfVlan(list, "10"), kVlanName), QStringLiteral("lab"));
+    QCOMPARE(list->Cell(RowOfIndex(list, "10"), kVlanName), QStringLiteral("lab"));
 
     // Edit its name; the status combo box offers neither createAndGo nor destroy meanwhile.
     QComboBox* status = table->EditsPanel()->ComboBox(kVlanStatus);
     const QStringList allStatus = ComboItems(status);
-    ClickRow(list, RowOfVlan(list, "10"));
+    ClickRow(list, RowOfIndex(list, "10"));
     mark = sim_.LogMark();
     bool edited = false;
     QStringList offered;
@@ -298,11 +304,11 @@ void TestGenericPages::tableAddEditDelete()
     QCOMPARE(offered, (QStringList{"active", "notInService", "notReady", "createAndWait"}));
     QCOMPARE(ComboItems(status), allStatus);
     QCOMPARE(sim_.Received("SET", mark), QStringList{kVlanEntry + ".2.10=STRING:\"lab-2\""});
-    QTRY_VERIFY_WITH_TIMEOUT(RowOfVlan(list, "10") >= 0 && !form->Binding()->Busy(), 10000);
-    QCOMPARE(list->Cell(RowOfVlan(list, "10"), kVlanName), QStringLiteral("lab-2"));
+    QTRY_VERIFY_WITH_TIMEOUT(RowOfIndex(list, "10") >= 0 && !form->Binding()->Busy(), 10000);
+    QCOMPARE(list->Cell(RowOfIndex(list, "10"), kVlanName), QStringLiteral("lab-2"));
 
     // Delete it: exactly the status set to destroy at the row's index, then the list again.
-    ClickRow(list, RowOfVlan(list, "10"));
+    ClickRow(list, RowOfIndex(list, "10"));
     QVERIFY(Button(form.get(), "btnDelete")->isEnabled());
     mark = sim_.LogMark();
     Button(form.get(), "btnDelete")->click();
@@ -312,6 +318,77 @@ void TestGenericPages::tableAddEditDelete()
     QVERIFY(NoneExcluded(form->Binding()));
     QCOMPARE(form->Binding()->Mode, int(QxSNMPRequest2Controls::ModeAsync));
     QCOMPARE(Find<QLabel>(form.get(), QStringLiteral("lblCounter"))->text(), QStringLiteral("1"));
+}
+
+void TestGenericPages::catalogueTableAddDelete_data()
+{
+    QTest::addColumn<QString>("entry");
+    QTest::addColumn<QString>("index");  // of the new row; the table's only index column
+    QTest::addColumn<int>("field");      // one more column written with the new row
+    QTest::addColumn<QString>("value");
+
+    // The trap manager's status adds with "enabled" and removes with "disabled".
+    QTest::newRow("trap manager: enabled, disabled")
+        << "basic_configuration.agent_management.trap_manager_table" << "3" << 1 << "10.90.90.99";
+    QTest::newRow("trust host: createAndGo, destroy")
+        << "basic_configuration.agent_management.agent_trust_host_management.trust_host_table" << "3" << 1
+        << "10.90.90.98";
+}
+
+void TestGenericPages::catalogueTableAddDelete()
+{
+    QFETCH(QString, entry);
+    QFETCH(QString, index);
+    QFETCH(int, field);
+    QFETCH(QString, value);
+    const ksw::catalogue::MenuItem* item = ksw::catalogue::FindMenuItem(entry.toStdString());
+    QVERIFY(item && item->page.add.IsSet() && item->page.remove.IsSet());
+    const QxSNMPVarDesc& status = item->page.table[static_cast<size_t>(item->page.add.position)];
+    const QString addValue = status.Options->LabelToValue(QString::fromUtf8(item->page.add.text));
+    const QString removeValue = status.Options->LabelToValue(QString::fromUtf8(item->page.remove.text));
+    const QString statusInstance = QStringLiteral("%1.%2").arg(QLatin1String(status.Oid), index);
+    const QString fieldOid = QString::fromUtf8(item->page.table[static_cast<size_t>(field)].Oid);
+    const auto statusServed = [&] {
+        const ToolRun run = runSnmpTool("snmpget", snmpArgs(v2c("mirepo"), QStringLiteral("udp:127.0.0.1:%1").arg(sim_.Port())) +
+                                                       QStringList{statusInstance});
+        return run.ok() ? snmpValues(run.out).value(statusInstance) : QStringLiteral("failed: ") + run.err;
+    };
+
+    std::unique_ptr<TConfigForm> form = CreateGenericPage(*item, QStringLiteral("127.0.0.1"), nullptr);
+    auto* table = static_cast<TSNMPListViewPanel*>(form->Panel());
+    QxListView* list = table->ListView();
+    form->show();
+    QTRY_VERIFY_WITH_TIMEOUT(list->RowCount() > 0 && !form->Binding()->Busy(), 10000);
+    const int rowsBefore = list->RowCount();
+    QCOMPARE(RowOfIndex(list, index), -1);
+
+    int mark = sim_.LogMark();
+    bool added = false;
+    WhenDialogOpens(QStringLiteral("dlgAdd"), [&](QDialog* dialog) {
+        Edit(dialog, 0)->setText(index);
+        Edit(dialog, field)->setText(value);
+        Check(dialog, field)->click();
+        Button(dialog, "btnSetChecked")->click();
+        added = !dialog->isVisible();
+    });
+    Button(form.get(), "btnAdd")->click();
+    QVERIFY2(added, qPrintable(Memo(form.get())));
+    const QStringList sets = sim_.Received("SET", mark);
+    QCOMPARE(sets.size(), 1);
+    QVERIFY2(sets.first().contains(QStringLiteral("%1.%2=IPADDRESS:%3").arg(fieldOid, index, value)), qPrintable(sets.first()));
+    QVERIFY2(sets.first().contains(QStringLiteral("%1=INTEGER:%2").arg(statusInstance, addValue)), qPrintable(sets.first()));
+    QTRY_VERIFY_WITH_TIMEOUT(list->RowCount() == rowsBefore + 1 && !form->Binding()->Busy(), 10000);
+    QVERIFY(RowOfIndex(list, index) >= 0);
+    QVERIFY2(!statusServed().contains(QStringLiteral("No Such")), qPrintable(statusServed()));
+
+    ClickRow(list, RowOfIndex(list, index));
+    mark = sim_.LogMark();
+    Button(form.get(), "btnDelete")->click();
+    QCOMPARE(messages_, QStringList{"Are you sure to delete it?"});
+    QCOMPARE(sim_.Received("SET", mark), QStringList{QStringLiteral("%1=INTEGER:%2").arg(statusInstance, removeValue)});
+    QTRY_VERIFY_WITH_TIMEOUT(list->RowCount() == rowsBefore && !form->Binding()->Busy(), 10000);
+    QCOMPARE(RowOfIndex(list, index), -1);
+    QVERIFY2(statusServed().contains(QStringLiteral("No Such Instance")), qPrintable(statusServed()));
 }
 
 void TestGenericPages::deleteCancelledSendsNothing()
