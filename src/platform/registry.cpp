@@ -9,13 +9,16 @@ namespace ksw::platform {
 
 namespace {
 
-// "\SOFTWARE\X\" and "software\x" name the same key.
+// "\SOFTWARE\X\" and "software\x" name the same key. Blanks at either end are dropped with
+// the backslashes, in any order: a section name keeps none, so "\X \" must name key "X".
 QString NormalKeyPath(const QString& keyPath)
 {
-    QString path = keyPath.trimmed();
-    while (path.startsWith(u'\\')) path.remove(0, 1);
-    while (path.endsWith(u'\\')) path.chop(1);
-    return path;
+    const auto isEdge = [](QChar c) { return c == u'\\' || c.isSpace(); };
+    qsizetype begin = 0;
+    qsizetype end = keyPath.size();
+    while (begin < end && isEdge(keyPath[begin])) ++begin;
+    while (end > begin && isEdge(keyPath[end - 1])) --end;
+    return keyPath.mid(begin, end - begin);
 }
 
 // The section that holds the key itself, if any.

@@ -185,10 +185,10 @@ std::array<std::vector<QString>, kCatalogueCount>& Loaded()
     return loaded;
 }
 
-bool IsBlank(const QByteArray& line)
+bool IsBlank(const QString& line)
 {
-    for (char c : line)
-        if (static_cast<unsigned char>(c) > 32) return false;
+    for (QChar c : line)
+        if (c.unicode() > 32) return false;
     return true;
 }
 
@@ -230,12 +230,15 @@ void LoadCatalogue(Catalogue catalogue, const QString& path)
     if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) return;
     std::vector<QString> texts;
     for (QByteArray piece : ReadPieces(file)) {
-        if (IsBlank(piece)) continue;
         if (piece.endsWith("\r\n"))
             piece.chop(2);
         else if (piece.endsWith('\n'))
             piece.chop(1);
-        texts.push_back(QString::fromLocal8Bit(piece));
+        // Blank is judged on the decoded text: the decoder drops a leading byte-order mark, and
+        // a line that held only one must not take a number.
+        QString text = QString::fromLocal8Bit(piece);
+        if (IsBlank(text)) continue;
+        texts.push_back(std::move(text));
     }
     if (texts.empty()) return;
     Loaded()[static_cast<size_t>(catalogue)] = std::move(texts);

@@ -9,6 +9,7 @@ using ksw::platform::IniDocument;
 using ksw::platform::RegistryFilePath;
 using ksw::platform::RegistryKey;
 using ksw::platform::RegistryOpen;
+using ksw::platform::ReadRegistryString;
 
 class TestRegistry : public QObject {
     Q_OBJECT
@@ -24,6 +25,8 @@ private slots:
     void createFailsWhenTheFileCannotBeWritten();
     void writeKeepsTheRestOfTheFile();
     void valuesWithOuterBlanksRoundTrip();
+    void keyPathsWithBlanksAtTheirEnds_data();
+    void keyPathsWithBlanksAtTheirEnds();
 
 private:
     void WriteRegistry(const QByteArray& text);
@@ -187,6 +190,30 @@ void TestRegistry::valuesWithOuterBlanksRoundTrip()
     QVERIFY(key->WriteString("Multi", "line\nbreak"));
     QCOMPARE(key->ReadString("Multi"), QString("line break"));
     QCOMPARE(IniDocument::Parse(RegistryText()).SectionNames(), QStringList{"\\SOFTWARE\\Test"});
+}
+
+void TestRegistry::keyPathsWithBlanksAtTheirEnds_data()
+{
+    QTest::addColumn<QString>("keyPath");
+    QTest::newRow("blank before the last backslash") << R"(\SOFTWARE\Test \)";
+    QTest::newRow("blank after the last backslash") << R"(SOFTWARE\Test\ )";
+    QTest::newRow("blanks and backslashes mixed") << " \\ SOFTWARE\\Test \\ \\";
+}
+
+// A section name cannot keep blanks at its ends, so neither may the key it stands for: a key
+// created or written under such a path must open and read back, as the same key.
+void TestRegistry::keyPathsWithBlanksAtTheirEnds()
+{
+    QFETCH(QString, keyPath);
+    const auto created = RegistryKey::Open(keyPath, RegistryOpen::CreateIfMissing);
+    QVERIFY(created);
+    QVERIFY(created->WriteString("V", "1"));
+    QCOMPARE(created->ReadString("V"), QString("1"));
+    const auto reopened = RegistryKey::Open(keyPath, RegistryOpen::ReadOnly);
+    QVERIFY(reopened);
+    QCOMPARE(reopened->ReadString("V"), QString("1"));
+    QCOMPARE(ReadRegistryString(R"(\SOFTWARE\Test)", "V"), QString("1"));
+    QCOMPARE(IniDocument::Parse(RegistryText()).SectionNames().size(), 1);
 }
 
 QTEST_GUILESS_MAIN(TestRegistry)

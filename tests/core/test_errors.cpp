@@ -50,6 +50,9 @@ void TestErrors::catalogueFile_data()
     QTest::newRow("last line without line end") << QByteArray("A\nlast") << QStringList{"A", "last"};
     QTest::newRow("CR LF") << QByteArray("one\r\n\r\ntwo\r\nthree") << QStringList{"one", "two", "three"};
     QTest::newRow("UTF-8") << QByteArray("Z\xc3\xbcrich\n") << QStringList{QString::fromUtf8("Zürich")};
+    // An editor's byte-order mark is no text: on a line of its own it must not take entry 0.
+    QTest::newRow("byte-order mark before the first line") << QByteArray("\xef\xbb\xbf" "A\nB\n") << QStringList{"A", "B"};
+    QTest::newRow("byte-order mark on a line of its own") << QByteArray("\xef\xbb\xbf\nA\nB\n") << QStringList{"A", "B"};
     const QByteArray a1023(1023, 'a');
     QTest::newRow("1023 characters are one piece") << a1023 + "\nnext\n" << QStringList{QString(a1023), "next"};
     QTest::newRow("longer lines are cut in pieces")
