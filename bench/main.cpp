@@ -12,6 +12,7 @@
 
 #include "answer_latency.h"
 #include "bench_profile.h"
+#include "platform/message_box.h"
 #include "snmp/errors.h"
 #include "snmp/session.h"
 #include "stats.h"
@@ -89,6 +90,13 @@ int main(int argc, char* argv[])
     const QString version = parser.value(QStringLiteral("version"));
     QxSNMPProfile profile;
     if (!SimProfile(version, address, port, profile)) return Fail(QStringLiteral("--version: v1, v2c or v3 expected"));
+
+    // Nobody is there to close a message box: its text goes to standard error instead, and the
+    // walk ends with the error it reported.
+    SetMessageBoxHook([](const MessageBoxRequest& request) {
+        std::fprintf(stderr, "ksw-bench: message box: %s\n", qPrintable(request.text));
+        return true;
+    });
 
     QTemporaryDir bootCounterDir;
     try {
