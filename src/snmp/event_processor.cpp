@@ -1,5 +1,6 @@
-// The event pump: a 20 ms timer plus a read notifier on every session socket, so that an
-// answer is handled as soon as it arrives while the timer keeps driving time-outs and retries.
+// The event pump: a read notifier on every session socket, so that an answer is handled as
+// soon as it arrives, and a 20 ms timer that drives time-outs and retries. The timer runs only
+// while the session has pending work: an idle program is not woken 50 times a second.
 
 #include <QCoreApplication>
 #include <QSocketNotifier>
@@ -64,8 +65,14 @@ void SnmpEventProcessor::Start()
         d->postRoutineAdded = true;
     }
     d->running = true;
-    if (!d->ticking) d->timer->start();
+    if (!d->ticking) d->timer->start();  // the first tick stops it if there is nothing to do
     SyncNotifiers();
+}
+
+void SnmpEventProcessor::Wake()
+{
+    // During a tick the tick itself decides when it ends.
+    if (d->running && !d->ticking && d->timer && !d->timer->isActive()) d->timer->start();
 }
 
 void SnmpEventProcessor::Stop()
@@ -137,5 +144,5 @@ void SnmpEventProcessor::Tick()
     d->ticking = false;
     if (!d->running) return;
     SyncNotifiers();
-    d->timer->start();
+    if (SessionExists() && QxSnmpSession::Instance().HasPendingWork()) d->timer->start();
 }

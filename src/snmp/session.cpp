@@ -522,6 +522,7 @@ int QxSnmpSession::AsyncRequest(const QxTarget& target, PduType type, const QxPd
         return status;
     }
     if (handle) *handle = created;
+    SnmpEventProcessor::Instance().Wake();
     return 0;
 }
 
@@ -538,6 +539,22 @@ int QxSnmpSession::OutstandingCount() const
 {
     return static_cast<int>(std::count_if(d->entries.begin(), d->entries.end(),
                                           [](const auto& item) { return !item.second.probe && !item.second.synchronous; }));
+}
+
+bool QxSnmpSession::HasPendingWork() const
+{
+    if (!d->entries.empty() || !d->completed.empty()) return true;
+    for (const auto& [address, transport] : d->transports) {
+        int fds = 0;
+        int block = 1;
+        timeval timeout{};
+        netsnmp_large_fd_set set;
+        netsnmp_large_fd_set_init(&set, FD_SETSIZE);
+        snmp_sess_select_info2_flags(transport->handle, &fds, &set, &timeout, &block, NETSNMP_SELECT_NOALARMS);
+        netsnmp_large_fd_set_cleanup(&set);
+        if (!block) return true;  // net-snmp holds a request with a time-out
+    }
+    return false;
 }
 
 void QxSnmpSession::ProcessPendingEvents()
