@@ -76,7 +76,7 @@ int main(int argc, char* argv[])
     parser.addOption({QStringLiteral("version"), QStringLiteral("v1, v2c or v3 (authPriv)"), QStringLiteral("V"),
                       QStringLiteral("v2c")});
     parser.addOption({QStringLiteral("watch-event-loop"), QStringLiteral("walk: note the longest stall")});
-    parser.addOption({QStringLiteral("hidden"), QStringLiteral("walk: keep the page's window hidden")});
+    parser.addOption({QStringLiteral("hidden"), QStringLiteral("walk: read without showing the page (headless)")});
     parser.addOption({QStringLiteral("gets"), QStringLiteral("latency: number of gets"), QStringLiteral("N"),
                       QStringLiteral("200")});
     parser.process(app);

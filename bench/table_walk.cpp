@@ -3,14 +3,16 @@
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QTimer>
-#include <QVBoxLayout>
-#include <QWidget>
 #include <memory>
 
 #include "app/catalogue/menu_catalogue.h"
 #include "binding/listview.h"
 #include "binding/request2edits.h"
 #include "event_loop_watch.h"
+#include "pages/config_form.h"
+#include "pages/generic_page.h"
+#include "pages/snmp_listview_panel.h"
+#include "snmp/session.h"
 
 namespace {
 
@@ -28,23 +30,15 @@ TableWalkResult WalkForwardingTable(const QxSNMPProfile& profile, const TableWal
         result.error = QStringLiteral("no page %1 in the catalogue").arg(QLatin1String(kPageId));
         return result;
     }
-    // The request copies the default profile when the binding creates it.
+    // The page's request copies the default profile when the page creates its binding.
     DefaultProfile() = profile;
-
-    auto window = std::make_unique<QWidget>();
-    window->resize(600, 450);
-    auto* layout = new QVBoxLayout(window.get());
-    auto* view = new QxListView(window.get());
-    view->setObjectName(QStringLiteral("ListView1"));
-    layout->addWidget(view);
-    auto* binding = new QxSNMPRequest2Edits(window.get());
-    const ksw::catalogue::GenericPage& page = item->page;
-    binding->SetVarList(QxSNMPVarList(page.table.data(), page.kind, page.indexCount));
-    binding->SetListView(view);
-    if (options.showPage) window->show();
-    QEventLoop settle;  // the window's first layout and paint happen before the clock starts
-    QTimer::singleShot(50, &settle, &QEventLoop::quit);
-    settle.exec();
+    std::unique_ptr<TConfigForm> page = CreateGenericPage(*item, profile.Device.Address, nullptr);
+    auto* table = page ? qobject_cast<TSNMPListViewPanel*>(page->Panel()) : nullptr;
+    QxSNMPRequest2Edits* binding = page ? page->Binding() : nullptr;
+    if (!table || !binding) {
+        result.error = QStringLiteral("%1 is not a table page").arg(QLatin1String(kPageId));
+        return result;
+    }
 
     QEventLoop loop;
     QxSNMPError outcome;
@@ -63,7 +57,10 @@ TableWalkResult WalkForwardingTable(const QxSNMPProfile& profile, const TableWal
     if (options.watchEventLoop) watch.Start();
     QElapsedTimer clock;
     clock.start();
-    binding->Get();
+    if (options.showPage)
+        page->show();  // the page reads once it is on the screen
+    else
+        page->Refresh();
     if (!finished) loop.exec();
     result.seconds = static_cast<double>(clock.nsecsElapsed()) / 1e9;
     if (options.watchEventLoop) {
@@ -75,7 +72,7 @@ TableWalkResult WalkForwardingTable(const QxSNMPProfile& profile, const TableWal
         result.longestStallMs = watch.LongestStallMs();
     }
 
-    result.rows = view->RowCount();
+    result.rows = table->ListView()->RowCount();
     if (!finished) {
         result.error = QStringLiteral("the walk did not end within %1 s").arg(kWalkLimitMs / 1000);
     } else if (outcome.Code != 0) {
@@ -83,5 +80,7 @@ TableWalkResult WalkForwardingTable(const QxSNMPProfile& profile, const TableWal
     } else {
         result.ok = true;
     }
+    binding->Completion = nullptr;
+    page->done(0);  // closes as the user would: the page waits for its bindings
     return result;
 }
