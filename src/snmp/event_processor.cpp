@@ -20,7 +20,10 @@ struct SnmpEventProcessor::Impl {
     std::map<int, QSocketNotifier*> notifiers;
     bool running = false;
     // Set for the length of a tick. A callback may spin a nested event loop; a notifier or
-    // a queued tick firing in there must not start a second, nested pump.
+    // a queued tick firing in there must not start a second, nested pump. The notifiers stay
+    // enabled during a tick (switching them off and on costs the event loop a wake-up each,
+    // twice per answer); only a notifier that fires inside a nested loop is switched off,
+    // as its socket would otherwise keep it firing, until the tick ends.
     bool ticking = false;
     bool tickQueued = false;
     bool postRoutineAdded = false;
@@ -136,10 +139,13 @@ void SnmpEventProcessor::TickSoon()
 
 void SnmpEventProcessor::Tick()
 {
-    if (d->ticking || !d->running) return;
+    if (!d->running) return;
+    if (d->ticking) {
+        d->SetNotifiersEnabled(false);
+        return;
+    }
     d->ticking = true;
     d->timer->stop();
-    d->SetNotifiersEnabled(false);
     if (SessionExists()) QxSnmpSession::Instance().ProcessPendingEvents();
     d->ticking = false;
     if (!d->running) return;

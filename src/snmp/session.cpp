@@ -395,11 +395,20 @@ void QxSnmpSession::Impl::ReadReadySockets()
         sockets.push_back({transport->fd, POLLIN, 0});
         owners.push_back(transport.get());
     }
+    // Another look at the sockets costs a system call per round: it is taken only while more
+    // answers may be waiting than have been read. A table walk has one exchange out at a time,
+    // so its answer needs one look; a late or stray datagram wakes the pump's notifier again.
+    const auto waiting = static_cast<size_t>(std::count_if(entries.begin(), entries.end(), [](const auto& item) {
+        return item.second.sent && !item.second.finished;
+    }));
+    size_t read = 0;
     for (int round = 0; round < kMaxReadRounds && !sockets.empty(); ++round) {
+        if (round > 0 && read >= waiting) break;
         if (poll(sockets.data(), sockets.size(), 0) <= 0) break;
         for (size_t i = 0; i < sockets.size(); ++i) {
             // A pending socket error is read (and so cleared) too, or the notifier would fire forever.
             if (!(sockets[i].revents & (POLLIN | POLLERR))) continue;
+            ++read;
             netsnmp_large_fd_set set;
             netsnmp_large_fd_set_init(&set, sockets[i].fd + 1);
             NETSNMP_LARGE_FD_SET(sockets[i].fd, &set);
