@@ -10,6 +10,7 @@ EventLoopWatch::EventLoopWatch(QObject* parent) : QObject(parent)
 void EventLoopWatch::Start()
 {
     longestGapNs_ = 0;
+    longestEndNs_ = 0;
     ticks_ = 0;
     clock_.start();
     lastNs_ = 0;
@@ -25,7 +26,10 @@ void EventLoopWatch::Stop()
 void EventLoopWatch::Tick()
 {
     const qint64 now = clock_.nsecsElapsed();
-    longestGapNs_ = std::max(longestGapNs_, now - lastNs_);
+    if (now - lastNs_ > longestGapNs_) {
+        longestGapNs_ = now - lastNs_;
+        longestEndNs_ = now;
+    }
     lastNs_ = now;
     ++ticks_;
 }

@@ -15,6 +15,8 @@ public:
     // The longest time past a tick's due time, in milliseconds.
     double LongestStallMs() const { return static_cast<double>(longestGapNs_) / 1e6 - kIntervalMs; }
     int Ticks() const { return ticks_; }
+    // When the longest stall ended, in milliseconds from Start.
+    double LongestStallEndMs() const { return static_cast<double>(longestEndNs_) / 1e6; }
 
 private:
     static constexpr int kIntervalMs = 1;
@@ -24,5 +26,6 @@ private:
     QElapsedTimer clock_;
     qint64 lastNs_ = 0;
     qint64 longestGapNs_ = 0;
+    qint64 longestEndNs_ = 0;
     int ticks_ = 0;
 };

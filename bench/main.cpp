@@ -45,7 +45,8 @@ int RunWalk(const QxSNMPProfile& profile, const QString& version, const QCommand
     const TableWalkResult result = WalkForwardingTable(profile, options);
     if (!result.ok) return Fail(QStringLiteral("walk %1: %2").arg(version, result.error));
     std::printf("walk version=%s seconds=%.4f rows=%d", qPrintable(version), result.seconds, result.rows);
-    if (options.watchEventLoop) std::printf(" stall_ms=%.2f", result.longestStallMs);
+    if (options.watchEventLoop)
+        std::printf(" stall_ms=%.2f stall_end_ms=%.1f", result.longestStallMs, result.longestStallEndMs);
     std::printf(" platform=%s\n", qPrintable(QGuiApplication::platformName()));
     return 0;
 }

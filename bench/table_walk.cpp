@@ -70,6 +70,7 @@ TableWalkResult WalkForwardingTable(const QxSNMPProfile& profile, const TableWal
         drain.exec();
         watch.Stop();
         result.longestStallMs = watch.LongestStallMs();
+        result.longestStallEndMs = watch.LongestStallEndMs();
     }
 
     result.rows = table->ListView()->RowCount();

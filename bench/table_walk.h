@@ -11,6 +11,7 @@ struct TableWalkResult {
     double seconds = 0;  // from the start of the read to the binding's completion
     int rows = 0;
     double longestStallMs = -1;  // when watched
+    double longestStallEndMs = -1;  // when it ended, from the start of the read
 };
 
 struct TableWalkOptions {
