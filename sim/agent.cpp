@@ -130,6 +130,10 @@ bool Agent::Impl::start(std::string* error)
     const std::string spec = options.transportSpec();
     netsnmp_ds_set_boolean(NETSNMP_DS_APPLICATION_ID, NETSNMP_DS_AGENT_AGENTX_MASTER, 0);
     netsnmp_ds_set_string(NETSNMP_DS_LIBRARY_ID, NETSNMP_DS_LIB_CONFIGURATION_DIR, confDir.c_str());
+    // The library reads SNMPCONFPATH instead of the folder above when it is set: the agent's
+    // generated configuration (communities, users, views) would be missed and every request
+    // dropped. Scripts set it for net-snmp's tools running beside the simulator.
+    unsetenv("SNMPCONFPATH");
     netsnmp_ds_set_string(NETSNMP_DS_LIBRARY_ID, NETSNMP_DS_LIB_PERSISTENT_DIR, persistDir.c_str());
     netsnmp_ds_set_string(NETSNMP_DS_APPLICATION_ID, NETSNMP_DS_AGENT_PORTS, spec.c_str());
 

@@ -2,6 +2,7 @@
 
 #include <QFrame>
 #include <QPainter>
+#include <algorithm>
 
 #include "guarded.h"
 #include "optionlist.h"
@@ -83,8 +84,20 @@ void QxLedShape::paintEvent(QPaintEvent*)
 QxSNMPRequest2Leds::QxSNMPRequest2Leds(QWidget* owner) : QxSNMPRequest2Edits(owner), pollTimer_(this), blinkTimer_(this)
 {
     connect(&pollTimer_, &QTimer::timeout, this, Guarded([this] { Poll(); }));
-    connect(&blinkTimer_, &QTimer::timeout, this, Guarded([this] { PaintLeds(); }));
-    blinkTimer_.start(kBlinkIntervalMs);
+    // The blink timer runs only while an LED blinks after an update: a panel at rest is not
+    // woken every 60 ms.
+    blinkTimer_.setInterval(kBlinkIntervalMs);
+    connect(&blinkTimer_, &QTimer::timeout, this, Guarded([this] {
+                PaintLeds();
+                if (!Blinking()) blinkTimer_.stop();
+            }));
+}
+
+bool QxSNMPRequest2Leds::Blinking() const
+{
+    // PaintLeds shows the steady colours once the counter has passed the limit.
+    if (BlinkCounter > BlinkLimit + 1) return false;
+    return std::any_of(leds_.begin(), leds_.end(), [](const Led& led) { return led.blinking; });
 }
 
 QxSNMPRequest2Leds::~QxSNMPRequest2Leds()
@@ -166,6 +179,7 @@ void QxSNMPRequest2Leds::RowReceived()
     BlinkCounter = 0;
     for (Led& led : leds_) UpdateLed(led);
     PaintLeds();
+    if (Blinking() && !blinkTimer_.isActive()) blinkTimer_.start();
 }
 
 void QxSNMPRequest2Leds::GetFailed(const QxSNMPError& error)

@@ -1,6 +1,6 @@
 #pragma once
 // LEDs driven by bytes of an SNMP value: polled on a timer, decoded per LED through a colour
-// map, painted (and blinked) on a fast timer.
+// map, painted (and blinked for a few ticks after an update) on a fast timer.
 
 #include <QColor>
 #include <QPointer>
@@ -93,6 +93,8 @@ protected:
 
 private:
     void Poll();
+    // An LED alternates with its off colour still: the blink timer has work.
+    bool Blinking() const;
     std::vector<Led> leds_;
     QTimer pollTimer_;
     QTimer blinkTimer_;

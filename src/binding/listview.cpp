@@ -185,10 +185,17 @@ void QxListView::AddRow(const QStringList& texts)
     emit Changed();
 }
 
+bool QxListView::HasHeldRows() const
+{
+    return model_->HeldRowCount() > model_->rowCount();
+}
+
 void QxListView::ShowHeldRows()
 {
     showRowsTimer_->stop();
+    if (!HasHeldRows()) return;
     model_->ShowHeld();
+    emit RowsShown();
 }
 
 void QxListView::showEvent(QShowEvent* event)

@@ -28,6 +28,9 @@ public:
     void AddRow(const QStringList& texts);
     QStringList RowTexts(int row) const;
     QString Cell(int row, int column) const;
+    // Rows appended and not shown yet; ShowHeldRows shows them now (at the end of a walk).
+    bool HasHeldRows() const;
+    void ShowHeldRows();
 
     // -1 when no row is selected.
     int SelectedRow() const;
@@ -41,6 +44,9 @@ signals:
     void DoubleClicked();
     // The number of rows changed.
     void Changed();
+    // Held rows became visible: what depends on the rows on the screen follows them here,
+    // once per batch rather than once per appended row.
+    void RowsShown();
     // The mouse moved; row -1 when it is not over a row.
     void MouseMoved(int row);
 
@@ -53,7 +59,6 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    void ShowHeldRows();
     QxListViewModel* model_;
     QTimer* showRowsTimer_;
 };

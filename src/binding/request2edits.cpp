@@ -317,6 +317,8 @@ void QxSNMPRequest2Edits::CollectValues()
 
 void QxSNMPRequest2Edits::GetDone()
 {
+    // The last rows appear with the end of the walk, not a batch delay later.
+    if (listView_) listView_->ShowHeldRows();
     if (listView_ && EnableOnSelect && Vars().Kind == VarListKind::Table) EnableControls(false);
 }
 

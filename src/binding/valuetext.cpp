@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "binding/optionlist.h"
+#include "snmp/dotted_numbers.h"
 #include "snmp/errors.h"
 
 namespace {
@@ -129,15 +130,15 @@ int32_t Integer32(const QString& text)
 std::vector<uint32_t> SubIds(const QString& dotted)
 {
     std::vector<uint32_t> ids;
+    // The usual form in one pass; anything else piece by piece.
+    if (ParseDottedNumbers(dotted, ids)) return ids;
     for (const QString& piece : dotted.split(QLatin1Char('.'), Qt::SkipEmptyParts)) ids.push_back(Low32(piece));
     return ids;
 }
 
 QString JoinSubIds(const std::vector<uint32_t>& ids, size_t from = 0)
 {
-    QStringList pieces;
-    for (size_t i = from; i < ids.size(); ++i) pieces << QString::number(ids[i]);
-    return pieces.join(QLatin1Char('.'));
+    return from < ids.size() ? DottedNumbersText(ids.data() + from, ids.size() - from) : QString();
 }
 
 QString DottedQuad(const QByteArray& four)

@@ -33,6 +33,7 @@ TSNMPListViewPanel::TSNMPListViewPanel(QWidget* parent, QxSNMPRequest2Edits* bin
     connect(list, &QxListView::Clicked, this, Guarded([this] { ListView1Click(); }));
     connect(list, &QxListView::DoubleClicked, this, Guarded([this] { ListView1DblClick(); }));
     connect(list, &QxListView::Changed, this, Guarded([this] { ListView1Change(); }));
+    connect(list, &QxListView::RowsShown, this, Guarded([this] { ListView1Change(); }));
     connect(list, &QxListView::MouseMoved, this, Guarded([this](int row) { ListView1MouseMove(row); }));
     // Keyboard selection too: Edit and Delete follow whether a row is selected.
     connect(list, &QxListView::ItemSelected, this,
@@ -107,6 +108,9 @@ void TSNMPListViewPanel::ListView1DblClick()
 
 void TSNMPListViewPanel::ListView1Change()
 {
+    // While a walk appends rows the list shows them in batches, and the counter follows the
+    // batches: a new text for every row would repaint the window once per row.
+    if (ListView()->HasHeldRows()) return;
     CtrlBtnPanel()->lblCounter->setText(QString::number(ListView()->RowCount()));
 }
 

@@ -1,7 +1,10 @@
 #include "agent_address.h"
 
+#include "dotted_numbers.h"
+
 #include <QDeadlineTimer>
 #include <QRegularExpression>
+#include <algorithm>
 #include <map>
 
 #include <arpa/inet.h>
@@ -21,26 +24,33 @@ struct NumericAddress {
     bool IsNull() const { return family == AF_UNSPEC; }
 };
 
-// Four decimal numbers of 0..255, written back without leading zeros (which the resolver
-// would otherwise read as octal).
+// Four decimal numbers of 0..255 (one to three digits each), written back without leading
+// zeros (which the resolver would otherwise read as octal). Every request builds its target
+// from the address, so this is done without regular expressions.
 NumericAddress ParseDottedQuad(const QString& text)
 {
-    static const QRegularExpression quad(QStringLiteral("^(\\d{1,3})\\.(\\d{1,3})\\.(\\d{1,3})\\.(\\d{1,3})$"));
-    const QRegularExpressionMatch match = quad.match(text);
-    if (!match.hasMatch()) return {};
-    QStringList parts;
-    for (int i = 1; i <= 4; ++i) {
-        const int value = match.capturedView(i).toInt();
-        if (value > 255) return {};
-        parts << QString::number(value);
+    uint32_t octets[4] = {};
+    int count = 0;
+    int digits = 0;
+    for (const QChar c : text) {
+        if (c == u'.') {
+            if (digits == 0 || ++count == 4) return {};
+            digits = 0;
+        } else if (c >= u'0' && c <= u'9') {
+            if (++digits > 3) return {};
+            octets[count] = octets[count] * 10 + static_cast<uint32_t>(c.unicode() - u'0');
+            if (octets[count] > 255) return {};
+        } else {
+            return {};
+        }
     }
-    return {AF_INET, parts.join(u'.')};
+    if (count != 3 || digits == 0) return {};
+    return {AF_INET, DottedNumbersText(octets, 4)};
 }
 
 bool LooksLikeDottedNumbers(const QString& text)
 {
-    static const QRegularExpression numbers(QStringLiteral("^[0-9.]+$"));
-    return numbers.match(text).hasMatch();
+    return !text.isEmpty() && std::all_of(text.begin(), text.end(), [](QChar c) { return c == u'.' || (c >= u'0' && c <= u'9'); });
 }
 
 NumericAddress ParseIpv6(const QString& text)
@@ -124,6 +134,7 @@ QString TransportAddress(const QString& address, quint16 port)
     else if (IsHostName(text))
         host = Resolve(text);
     if (host.IsNull()) return {};
-    if (host.family == AF_INET) return QStringLiteral("udp:%1:%2").arg(host.text).arg(port);
-    return QStringLiteral("udp6:[%1]:%2").arg(host.text).arg(port);
+    const QString portText = QString::number(port);
+    if (host.family == AF_INET) return QLatin1String("udp:") + host.text + u':' + portText;
+    return QLatin1String("udp6:[") + host.text + QLatin1String("]:") + portText;
 }

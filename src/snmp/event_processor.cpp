@@ -1,5 +1,6 @@
-// The event pump: a 20 ms timer plus a read notifier on every session socket, so that an
-// answer is handled as soon as it arrives while the timer keeps driving time-outs and retries.
+// The event pump: a read notifier on every session socket, so that an answer is handled as
+// soon as it arrives, and a 20 ms timer that drives time-outs and retries. The timer runs only
+// while the session has pending work: an idle program is not woken 50 times a second.
 
 #include <QCoreApplication>
 #include <QSocketNotifier>
@@ -19,7 +20,10 @@ struct SnmpEventProcessor::Impl {
     std::map<int, QSocketNotifier*> notifiers;
     bool running = false;
     // Set for the length of a tick. A callback may spin a nested event loop; a notifier or
-    // a queued tick firing in there must not start a second, nested pump.
+    // a queued tick firing in there must not start a second, nested pump. The notifiers stay
+    // enabled during a tick (switching them off and on costs the event loop a wake-up each,
+    // twice per answer); only a notifier that fires inside a nested loop is switched off,
+    // as its socket would otherwise keep it firing, until the tick ends.
     bool ticking = false;
     bool tickQueued = false;
     bool postRoutineAdded = false;
@@ -64,8 +68,14 @@ void SnmpEventProcessor::Start()
         d->postRoutineAdded = true;
     }
     d->running = true;
-    if (!d->ticking) d->timer->start();
+    if (!d->ticking) d->timer->start();  // the first tick stops it if there is nothing to do
     SyncNotifiers();
+}
+
+void SnmpEventProcessor::Wake()
+{
+    // During a tick the tick itself decides when it ends.
+    if (d->running && !d->ticking && d->timer && !d->timer->isActive()) d->timer->start();
 }
 
 void SnmpEventProcessor::Stop()
@@ -129,13 +139,16 @@ void SnmpEventProcessor::TickSoon()
 
 void SnmpEventProcessor::Tick()
 {
-    if (d->ticking || !d->running) return;
+    if (!d->running) return;
+    if (d->ticking) {
+        d->SetNotifiersEnabled(false);
+        return;
+    }
     d->ticking = true;
     d->timer->stop();
-    d->SetNotifiersEnabled(false);
     if (SessionExists()) QxSnmpSession::Instance().ProcessPendingEvents();
     d->ticking = false;
     if (!d->running) return;
     SyncNotifiers();
-    d->timer->start();
+    if (SessionExists() && QxSnmpSession::Instance().HasPendingWork()) d->timer->start();
 }

@@ -1,5 +1,7 @@
 #include "netsnmp_pdu.h"
 
+#include "dotted_numbers.h"
+
 #include <cstring>
 #include <vector>
 
@@ -21,27 +23,13 @@ bool ParseOid(const QString& text, std::vector<oid>& parsed)
     parsed.clear();
     QStringView rest(text);
     if (rest.startsWith(u'.')) rest = rest.mid(1);
-    if (rest.isEmpty()) return false;
-    for (QStringView part : rest.split(u'.')) {
-        if (part.isEmpty() || part.size() > 10) return false;
-        for (QChar c : part)
-            if (c < u'0' || c > u'9') return false;
-        const qulonglong value = part.toULongLong();
-        if (value > 0xFFFFFFFFull) return false;
-        parsed.push_back(static_cast<oid>(value));
-    }
+    if (!ParseDottedNumbers(rest, parsed)) return false;
     return parsed.size() >= 2 && parsed.size() <= MAX_OID_LEN;
 }
 
 QString OidText(const oid* name, size_t length)
 {
-    QString text;
-    text.reserve(static_cast<qsizetype>(length * 4));
-    for (size_t i = 0; i < length; ++i) {
-        if (i) text += u'.';
-        text += QString::number(static_cast<qulonglong>(name[i]));
-    }
-    return text;
+    return DottedNumbersText(name, length);
 }
 
 // A copy in malloc'd memory, as net-snmp frees the PDU's fields with free().

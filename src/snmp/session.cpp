@@ -395,11 +395,20 @@ void QxSnmpSession::Impl::ReadReadySockets()
         sockets.push_back({transport->fd, POLLIN, 0});
         owners.push_back(transport.get());
     }
+    // Another look at the sockets costs a system call per round: it is taken only while more
+    // answers may be waiting than have been read. A table walk has one exchange out at a time,
+    // so its answer needs one look; a late or stray datagram wakes the pump's notifier again.
+    const auto waiting = static_cast<size_t>(std::count_if(entries.begin(), entries.end(), [](const auto& item) {
+        return item.second.sent && !item.second.finished;
+    }));
+    size_t read = 0;
     for (int round = 0; round < kMaxReadRounds && !sockets.empty(); ++round) {
+        if (round > 0 && read >= waiting) break;
         if (poll(sockets.data(), sockets.size(), 0) <= 0) break;
         for (size_t i = 0; i < sockets.size(); ++i) {
             // A pending socket error is read (and so cleared) too, or the notifier would fire forever.
             if (!(sockets[i].revents & (POLLIN | POLLERR))) continue;
+            ++read;
             netsnmp_large_fd_set set;
             netsnmp_large_fd_set_init(&set, sockets[i].fd + 1);
             NETSNMP_LARGE_FD_SET(sockets[i].fd, &set);
@@ -522,6 +531,7 @@ int QxSnmpSession::AsyncRequest(const QxTarget& target, PduType type, const QxPd
         return status;
     }
     if (handle) *handle = created;
+    SnmpEventProcessor::Instance().Wake();
     return 0;
 }
 
@@ -538,6 +548,22 @@ int QxSnmpSession::OutstandingCount() const
 {
     return static_cast<int>(std::count_if(d->entries.begin(), d->entries.end(),
                                           [](const auto& item) { return !item.second.probe && !item.second.synchronous; }));
+}
+
+bool QxSnmpSession::HasPendingWork() const
+{
+    if (!d->entries.empty() || !d->completed.empty()) return true;
+    for (const auto& [address, transport] : d->transports) {
+        int fds = 0;
+        int block = 1;
+        timeval timeout{};
+        netsnmp_large_fd_set set;
+        netsnmp_large_fd_set_init(&set, FD_SETSIZE);
+        snmp_sess_select_info2_flags(transport->handle, &fds, &set, &timeout, &block, NETSNMP_SELECT_NOALARMS);
+        netsnmp_large_fd_set_cleanup(&set);
+        if (!block) return true;  // net-snmp holds a request with a time-out
+    }
+    return false;
 }
 
 void QxSnmpSession::ProcessPendingEvents()

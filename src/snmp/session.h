@@ -101,6 +101,9 @@ public:
 
     // The sockets of the session, one per agent transport, for the pump to watch.
     std::vector<int> Descriptors() const;
+    // True while an exchange is unfinished or a finished one waits for its callback (net-snmp's
+    // own retries of cancelled exchanges included): only then do time-outs need a clock.
+    bool HasPendingWork() const;
 
     struct Impl;  // in session.cpp; named here for net-snmp's callback there
 
@@ -110,7 +113,8 @@ private:
     std::unique_ptr<Impl> d;
 };
 
-// Drives ProcessPendingEvents: a 20 ms timer, and at once when a session socket is readable.
+// Drives ProcessPendingEvents: at once when a session socket is readable, and by a 20 ms timer
+// for time-outs and retries while the session has pending work (an idle pump wakes nobody).
 // Callbacks therefore run only on the GUI thread and never nested.
 class SnmpEventProcessor : public QObject {
     Q_OBJECT
@@ -124,6 +128,8 @@ public:
     void SyncNotifiers();
     // Asks for a tick as soon as the event loop runs (answers were kept during a wait).
     void TickSoon();
+    // An exchange was started: its time-outs need the timer.
+    void Wake();
 
 private:
     SnmpEventProcessor();

@@ -38,7 +38,7 @@ struct Panel {
     explicit Panel(int32_t missing = kMissing) : map(kPairs, 0x07, 0x80, kOff, missing)
     {
         leds = new SteppedLeds(&window);
-        leds->BlinkTimer().stop();  // the tests step it
+        leds->BlinkTimer().stop();  // the tests step it (an update that blinks starts it again)
         leds->SetVarList(QxSNMPVarList(kLedObject, VarListKind::ScalarGroup, 0));
     }
     QxLedShape* Add(int byteIndex)
@@ -163,8 +163,17 @@ void TestLeds::blinkSequence()
     panel.Receive(QStringLiteral("8302"));
     QCOMPARE(blinking->Colour(), kOff);
     panel.leds->BlinkTimer().start(1);
-    QTRY_VERIFY(panel.leds->BlinkCounter > 8);
+    // The timer stops itself once the LED stays lit, and an update starts it again.
+    QTRY_VERIFY(!panel.leds->BlinkTimer().isActive());
+    QVERIFY(panel.leds->BlinkCounter > panel.leds->BlinkLimit);
     QCOMPARE(blinking->Colour(), kGreen);
+    panel.Receive(QStringLiteral("8302"));
+    QVERIFY(panel.leds->BlinkTimer().isActive());
+    QTRY_VERIFY(!panel.leds->BlinkTimer().isActive());
+    QCOMPARE(blinking->Colour(), kGreen);
+    // Nothing blinks: no timer.
+    panel.Receive(QStringLiteral("0302"));
+    QVERIFY(!panel.leds->BlinkTimer().isActive());
 }
 
 void TestLeds::decodeModeDefaults()
