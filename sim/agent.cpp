@@ -283,6 +283,7 @@ void Agent::Impl::respondTooBig(netsnmp_session* s, const netsnmp_pdu* request)
 
 int Agent::Impl::send(netsnmp_session* s, netsnmp_pdu* pdu)
 {
+    if (pdu && pdu->command == SNMP_MSG_RESPONSE) putExceptions(pdu);
     if (pdu && (pdu->command == SNMP_MSG_RESPONSE || pdu->command == SNMP_MSG_REPORT) && log.isOpen())
         log.write("send " + pduText(pdu));
     return librarySnmpSend()(s, pdu);

@@ -31,21 +31,51 @@ int Agent::Impl::handle(netsnmp_handler_registration* reg, netsnmp_agent_request
     return SNMP_ERR_NOERROR;
 }
 
-void Agent::Impl::answer(netsnmp_agent_request_info* reqinfo, netsnmp_request_info* request, const Oid& instance,
-                         Value value)
+void Agent::Impl::answer(netsnmp_agent_request_info* reqinfo, netsnmp_request_info* request, const Oid& requested,
+                         const Oid& instance, Value value)
 {
     if (const PrefixFault* fault = faults.faultFor(instance)) {
+        const netsnmp_pdu* pdu = reqinfo->asp ? reqinfo->asp->pdu : nullptr;
+        const bool v1 = pdu && pdu->version == SNMP_VERSION_1;
         if (fault->kind == FaultKind::GenErr) {
             netsnmp_set_request_error(reqinfo, request, SNMP_ERR_GENERR);
             return;
         }
-        if (fault->kind == FaultKind::NoSuchName) {
+        // SNMPv1 has no exception values: its agents answer noSuchName instead.
+        if (fault->kind == FaultKind::NoSuchName || (v1 && isExceptionFault(fault->kind))) {
             netsnmp_set_request_error(reqinfo, request, SNMP_ERR_NOSUCHNAME);
             return;
+        }
+        if (isExceptionFault(fault->kind) && pdu) {
+            const uint8_t type = fault->kind == FaultKind::NoSuchObject     ? SNMP_NOSUCHOBJECT
+                                 : fault->kind == FaultKind::NoSuchInstance ? SNMP_NOSUCHINSTANCE
+                                                                            : SNMP_ENDOFMIBVIEW;
+            exceptions[pdu->reqid].push_back(
+                {instance, fault->kind == FaultKind::EndOfMibView ? requested : instance, type});
         }
         value = Faults::distorted(*fault, value);
     }
     setVarbindValue(request->requestvb, value);
+}
+
+void Agent::Impl::putExceptions(netsnmp_pdu* response)
+{
+    const auto found = exceptions.find(response->reqid);
+    if (found == exceptions.end()) return;
+    const std::vector<PendingException> pending = std::move(found->second);
+    exceptions.erase(found);
+    // An error answer carries the request's own bindings: nothing to change.
+    if (response->errstat != SNMP_ERR_NOERROR) return;
+    for (netsnmp_variable_list* vb = response->variables; vb; vb = vb->next_variable) {
+        const Oid name = oidFromArcs(vb->name, vb->name_length);
+        for (const PendingException& e : pending) {
+            if (e.answered != name) continue;
+            const std::vector<oid> arcs(e.name.begin(), e.name.end());
+            snmp_set_var_objid(vb, arcs.data(), arcs.size());
+            snmp_set_var_typed_value(vb, e.type, nullptr, 0);
+            break;
+        }
+    }
 }
 
 void Agent::Impl::handleGet(netsnmp_agent_request_info* reqinfo, netsnmp_request_info* requests)
@@ -59,7 +89,7 @@ void Agent::Impl::handleGet(netsnmp_agent_request_info* reqinfo, netsnmp_request
             netsnmp_set_request_error(reqinfo, r, store.objectFor(instance) ? SNMP_NOSUCHINSTANCE : SNMP_NOSUCHOBJECT);
             continue;
         }
-        answer(reqinfo, r, instance, store.read(instance, *cell));
+        answer(reqinfo, r, instance, instance, store.read(instance, *cell));
     }
 }
 
@@ -80,7 +110,7 @@ void Agent::Impl::handleGetNext(netsnmp_handler_registration* reg, netsnmp_agent
         if (it == end || !startsWith(it->first, root)) continue;
         const std::vector<oid> arcs(it->first.begin(), it->first.end());
         snmp_set_var_objid(r->requestvb, arcs.data(), arcs.size());
-        answer(reqinfo, r, it->first, store.read(it->first, it->second));
+        answer(reqinfo, r, from, it->first, store.read(it->first, it->second));
     }
 }
 
@@ -110,9 +140,10 @@ void Agent::Impl::handleSet(netsnmp_agent_request_info* reqinfo, netsnmp_request
         if (!current) pendingSet.emplace(PendingSet{agentSession, requestId, SetTransaction(sim.store())});
         for (netsnmp_request_info* r = requests; r; r = r->next) {
             const Oid instance = oidFromArcs(r->requestvb->name, r->requestvb->name_length);
+            // A refused varbind is never staged, so nothing of the set is applied.
             if (const PrefixFault* fault = faults.faultFor(instance)) {
-                if (fault->kind == FaultKind::GenErr || fault->kind == FaultKind::NoSuchName) {
-                    setError(r, fault->kind == FaultKind::GenErr ? ErrorStatus::GenErr : ErrorStatus::NoSuchName);
+                if (const int status = setErrorOf(fault->kind)) {
+                    setError(r, static_cast<ErrorStatus>(status));
                     continue;
                 }
             }
