@@ -263,6 +263,7 @@ int Agent::Impl::answerRequest(netsnmp_session* s, netsnmp_pdu* pdu, void* magic
         respondTooBig(s, pdu);
         return 1;
     }
+    if (respondEndOfMibView(s, pdu)) return 1;
     return libraryCallback(NETSNMP_CALLBACK_OP_RECEIVED_MESSAGE, s, pdu->reqid, pdu, magic);
 }
 
@@ -283,7 +284,6 @@ void Agent::Impl::respondTooBig(netsnmp_session* s, const netsnmp_pdu* request)
 
 int Agent::Impl::send(netsnmp_session* s, netsnmp_pdu* pdu)
 {
-    if (pdu && pdu->command == SNMP_MSG_RESPONSE) putExceptions(pdu);
     if (pdu && (pdu->command == SNMP_MSG_RESPONSE || pdu->command == SNMP_MSG_REPORT) && log.isOpen())
         log.write("send " + pduText(pdu));
     return librarySnmpSend()(s, pdu);

@@ -5,7 +5,6 @@
 #include <chrono>
 #include <deque>
 #include <filesystem>
-#include <map>
 #include <optional>
 #include <string>
 
@@ -43,15 +42,6 @@ struct Agent::Impl {
         bool failureReported = false;
     };
 
-    // An exception value that takes the place of a value in the answer (--fault ...=noSuchObject
-    // and the like). The agent library cannot be told to answer a get-next with one, so the
-    // handler answers as usual and the answer is changed on its way out.
-    struct PendingException {
-        Oid answered;   // the name the handler answered with
-        Oid name;       // the name the answer carries
-        uint8_t type;   // SNMP_NOSUCHOBJECT, SNMP_NOSUCHINSTANCE or SNMP_ENDOFMIBVIEW
-    };
-
     SwitchSim& sim;
     const SimOptions& options;
     RequestLog& log;
@@ -62,7 +52,6 @@ struct Agent::Impl {
     std::string boundAddress;
     std::deque<DelayedRequest> delayed;
     std::optional<PendingSet> pendingSet;
-    std::map<long, std::vector<PendingException>> exceptions;  // by request ID
     bool running = false;
 
     Impl(SwitchSim& s, const SimOptions& o, RequestLog& l, Faults& f) : sim(s), options(o), log(l), faults(f) {}
@@ -83,9 +72,8 @@ struct Agent::Impl {
     void handleGetNext(netsnmp_handler_registration* reg, netsnmp_agent_request_info* reqinfo,
                        netsnmp_request_info* requests);
     void handleSet(netsnmp_agent_request_info* reqinfo, netsnmp_request_info* requests);
-    void answer(netsnmp_agent_request_info* reqinfo, netsnmp_request_info* request, const Oid& requested,
-                const Oid& instance, Value value);
-    void putExceptions(netsnmp_pdu* response);
+    void answer(netsnmp_agent_request_info* reqinfo, netsnmp_request_info* request, const Oid& instance, Value value);
+    bool respondEndOfMibView(netsnmp_session* s, const netsnmp_pdu* request);
     void saveStateFile(PendingSet& set);
 };
 

@@ -31,8 +31,8 @@ int Agent::Impl::handle(netsnmp_handler_registration* reg, netsnmp_agent_request
     return SNMP_ERR_NOERROR;
 }
 
-void Agent::Impl::answer(netsnmp_agent_request_info* reqinfo, netsnmp_request_info* request, const Oid& requested,
-                         const Oid& instance, Value value)
+void Agent::Impl::answer(netsnmp_agent_request_info* reqinfo, netsnmp_request_info* request, const Oid& instance,
+                         Value value)
 {
     if (const PrefixFault* fault = faults.faultFor(instance)) {
         const netsnmp_pdu* pdu = reqinfo->asp ? reqinfo->asp->pdu : nullptr;
@@ -46,36 +46,74 @@ void Agent::Impl::answer(netsnmp_agent_request_info* reqinfo, netsnmp_request_in
             netsnmp_set_request_error(reqinfo, request, SNMP_ERR_NOSUCHNAME);
             return;
         }
-        if (isExceptionFault(fault->kind) && pdu) {
-            const uint8_t type = fault->kind == FaultKind::NoSuchObject     ? SNMP_NOSUCHOBJECT
-                                 : fault->kind == FaultKind::NoSuchInstance ? SNMP_NOSUCHINSTANCE
-                                                                            : SNMP_ENDOFMIBVIEW;
-            exceptions[pdu->reqid].push_back(
-                {instance, fault->kind == FaultKind::EndOfMibView ? requested : instance, type});
+        if (isExceptionFault(fault->kind)) {
+            const int type = fault->kind == FaultKind::NoSuchObject     ? SNMP_NOSUCHOBJECT
+                             : fault->kind == FaultKind::NoSuchInstance ? SNMP_NOSUCHINSTANCE
+                                                                        : SNMP_ENDOFMIBVIEW;
+            netsnmp_set_request_error(reqinfo, request, type);
+            return;
         }
         value = Faults::distorted(*fault, value);
     }
     setVarbindValue(request->requestvb, value);
 }
 
-void Agent::Impl::putExceptions(netsnmp_pdu* response)
+// The agent library takes endOfMibView from a get-next handler as "look further" and goes on
+// with the next subtree, so a get-next that meets an endOfMibView fault is answered here: the
+// varbinds that reach such an instance get endOfMibView with the name they asked for, the others
+// the next instance as the handler would give it.
+bool Agent::Impl::respondEndOfMibView(netsnmp_session* s, const netsnmp_pdu* request)
 {
-    const auto found = exceptions.find(response->reqid);
-    if (found == exceptions.end()) return;
-    const std::vector<PendingException> pending = std::move(found->second);
-    exceptions.erase(found);
-    // An error answer carries the request's own bindings: nothing to change.
-    if (response->errstat != SNMP_ERR_NOERROR) return;
+    if (request->command != SNMP_MSG_GETNEXT || request->version == SNMP_VERSION_1) return false;
+    const ObjectStore& store = sim.store();
+    const auto end = store.cells().end();
+    auto faultAfter = [&](const netsnmp_variable_list* vb) {
+        const auto it = store.next(oidFromArcs(vb->name, vb->name_length), false);
+        const PrefixFault* fault = it == end ? nullptr : faults.faultFor(it->first);
+        return fault && fault->kind == FaultKind::EndOfMibView;
+    };
+    bool any = false;
+    for (const netsnmp_variable_list* vb = request->variables; vb && !any; vb = vb->next_variable) any = faultAfter(vb);
+    if (!any) return false;
+
+    sim.tick();
+    netsnmp_pdu* response = snmp_clone_pdu(const_cast<netsnmp_pdu*>(request));
+    if (!response) return false;
+    response->command = SNMP_MSG_RESPONSE;
+    response->errstat = SNMP_ERR_NOERROR;
+    response->errindex = 0;
     for (netsnmp_variable_list* vb = response->variables; vb; vb = vb->next_variable) {
-        const Oid name = oidFromArcs(vb->name, vb->name_length);
-        for (const PendingException& e : pending) {
-            if (e.answered != name) continue;
-            const std::vector<oid> arcs(e.name.begin(), e.name.end());
-            snmp_set_var_objid(vb, arcs.data(), arcs.size());
-            snmp_set_var_typed_value(vb, e.type, nullptr, 0);
-            break;
+        const auto it = store.next(oidFromArcs(vb->name, vb->name_length), false);
+        const PrefixFault* fault = it == end ? nullptr : faults.faultFor(it->first);
+        if (it == end || (fault && fault->kind == FaultKind::EndOfMibView)) {
+            snmp_set_var_typed_value(vb, SNMP_ENDOFMIBVIEW, nullptr, 0);
+            continue;
         }
+        const std::vector<oid> arcs(it->first.begin(), it->first.end());
+        snmp_set_var_objid(vb, arcs.data(), arcs.size());
+        Value value = store.read(it->first, it->second);
+        if (fault) {
+            if (fault->kind == FaultKind::GenErr || fault->kind == FaultKind::NoSuchName) {
+                response->errstat = fault->kind == FaultKind::GenErr ? SNMP_ERR_GENERR : SNMP_ERR_NOSUCHNAME;
+                break;
+            }
+            if (fault->kind == FaultKind::NoSuchObject || fault->kind == FaultKind::NoSuchInstance) {
+                snmp_set_var_typed_value(
+                    vb, fault->kind == FaultKind::NoSuchObject ? SNMP_NOSUCHOBJECT : SNMP_NOSUCHINSTANCE, nullptr, 0);
+                continue;
+            }
+            value = Faults::distorted(*fault, value);
+        }
+        setVarbindValue(vb, value);
     }
+    if (response->errstat != SNMP_ERR_NOERROR) {
+        // An error answer carries the request's own varbinds, and the index of the first one.
+        snmp_free_varbind(response->variables);
+        response->variables = snmp_clone_varbind(request->variables);
+        response->errindex = 1;
+    }
+    if (!snmp_send(s, response)) snmp_free_pdu(response);
+    return true;
 }
 
 void Agent::Impl::handleGet(netsnmp_agent_request_info* reqinfo, netsnmp_request_info* requests)
@@ -89,7 +127,7 @@ void Agent::Impl::handleGet(netsnmp_agent_request_info* reqinfo, netsnmp_request
             netsnmp_set_request_error(reqinfo, r, store.objectFor(instance) ? SNMP_NOSUCHINSTANCE : SNMP_NOSUCHOBJECT);
             continue;
         }
-        answer(reqinfo, r, instance, instance, store.read(instance, *cell));
+        answer(reqinfo, r, instance, store.read(instance, *cell));
     }
 }
 
@@ -110,7 +148,7 @@ void Agent::Impl::handleGetNext(netsnmp_handler_registration* reg, netsnmp_agent
         if (it == end || !startsWith(it->first, root)) continue;
         const std::vector<oid> arcs(it->first.begin(), it->first.end());
         snmp_set_var_objid(r->requestvb, arcs.data(), arcs.size());
-        answer(reqinfo, r, from, it->first, store.read(it->first, it->second));
+        answer(reqinfo, r, it->first, store.read(it->first, it->second));
     }
 }
 
