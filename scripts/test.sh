@@ -2,7 +2,8 @@
 # Sets up the machine, builds everything and runs every test through ctest.
 #   scripts/test.sh             normal build in build/
 #   scripts/test.sh --sanitize  AddressSanitizer + UndefinedBehaviorSanitizer build in build-asan/
-# KSW_SANITIZE=1 selects the sanitizer build as well.
+# KSW_SANITIZE=1 selects the sanitizer build as well; KSW_SKIP_SETUP=1 leaves the packages alone
+# (a second run right after a first one).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -14,7 +15,9 @@ for arg in "$@"; do
   esac
 done
 
-./scripts/setup-debian.sh
+if [ "${KSW_SKIP_SETUP:-0}" != 1 ]; then
+  ./scripts/setup-debian.sh
+fi
 
 if [ "$sanitize" = 1 ]; then
   build=build-asan

@@ -267,6 +267,7 @@ int Agent::Impl::answerRequest(netsnmp_session* s, netsnmp_pdu* pdu, void* magic
         respondTooBig(s, pdu);
         return 1;
     }
+    if (respondEndOfMibView(s, pdu)) return 1;
     return libraryCallback(NETSNMP_CALLBACK_OP_RECEIVED_MESSAGE, s, pdu->reqid, pdu, magic);
 }
 

@@ -73,6 +73,7 @@ struct Agent::Impl {
                        netsnmp_request_info* requests);
     void handleSet(netsnmp_agent_request_info* reqinfo, netsnmp_request_info* requests);
     void answer(netsnmp_agent_request_info* reqinfo, netsnmp_request_info* request, const Oid& instance, Value value);
+    bool respondEndOfMibView(netsnmp_session* s, const netsnmp_pdu* request);
     void saveStateFile(PendingSet& set);
 };
 

@@ -35,17 +35,85 @@ void Agent::Impl::answer(netsnmp_agent_request_info* reqinfo, netsnmp_request_in
                          Value value)
 {
     if (const PrefixFault* fault = faults.faultFor(instance)) {
+        const netsnmp_pdu* pdu = reqinfo->asp ? reqinfo->asp->pdu : nullptr;
+        const bool v1 = pdu && pdu->version == SNMP_VERSION_1;
         if (fault->kind == FaultKind::GenErr) {
             netsnmp_set_request_error(reqinfo, request, SNMP_ERR_GENERR);
             return;
         }
-        if (fault->kind == FaultKind::NoSuchName) {
+        // SNMPv1 has no exception values: its agents answer noSuchName instead.
+        if (fault->kind == FaultKind::NoSuchName || (v1 && isExceptionFault(fault->kind))) {
             netsnmp_set_request_error(reqinfo, request, SNMP_ERR_NOSUCHNAME);
+            return;
+        }
+        if (isExceptionFault(fault->kind)) {
+            const int type = fault->kind == FaultKind::NoSuchObject     ? SNMP_NOSUCHOBJECT
+                             : fault->kind == FaultKind::NoSuchInstance ? SNMP_NOSUCHINSTANCE
+                                                                        : SNMP_ENDOFMIBVIEW;
+            netsnmp_set_request_error(reqinfo, request, type);
             return;
         }
         value = Faults::distorted(*fault, value);
     }
     setVarbindValue(request->requestvb, value);
+}
+
+// The agent library takes endOfMibView from a get-next handler as "look further" and goes on
+// with the next subtree, so a get-next that meets an endOfMibView fault is answered here: the
+// varbinds that reach such an instance get endOfMibView with the name they asked for, the others
+// the next instance as the handler would give it.
+bool Agent::Impl::respondEndOfMibView(netsnmp_session* s, const netsnmp_pdu* request)
+{
+    if (request->command != SNMP_MSG_GETNEXT || request->version == SNMP_VERSION_1) return false;
+    const ObjectStore& store = sim.store();
+    const auto end = store.cells().end();
+    auto faultAfter = [&](const netsnmp_variable_list* vb) {
+        const auto it = store.next(oidFromArcs(vb->name, vb->name_length), false);
+        const PrefixFault* fault = it == end ? nullptr : faults.faultFor(it->first);
+        return fault && fault->kind == FaultKind::EndOfMibView;
+    };
+    bool any = false;
+    for (const netsnmp_variable_list* vb = request->variables; vb && !any; vb = vb->next_variable) any = faultAfter(vb);
+    if (!any) return false;
+
+    sim.tick();
+    netsnmp_pdu* response = snmp_clone_pdu(const_cast<netsnmp_pdu*>(request));
+    if (!response) return false;
+    response->command = SNMP_MSG_RESPONSE;
+    response->errstat = SNMP_ERR_NOERROR;
+    response->errindex = 0;
+    for (netsnmp_variable_list* vb = response->variables; vb; vb = vb->next_variable) {
+        const auto it = store.next(oidFromArcs(vb->name, vb->name_length), false);
+        const PrefixFault* fault = it == end ? nullptr : faults.faultFor(it->first);
+        if (it == end || (fault && fault->kind == FaultKind::EndOfMibView)) {
+            snmp_set_var_typed_value(vb, SNMP_ENDOFMIBVIEW, nullptr, 0);
+            continue;
+        }
+        const std::vector<oid> arcs(it->first.begin(), it->first.end());
+        snmp_set_var_objid(vb, arcs.data(), arcs.size());
+        Value value = store.read(it->first, it->second);
+        if (fault) {
+            if (fault->kind == FaultKind::GenErr || fault->kind == FaultKind::NoSuchName) {
+                response->errstat = fault->kind == FaultKind::GenErr ? SNMP_ERR_GENERR : SNMP_ERR_NOSUCHNAME;
+                break;
+            }
+            if (fault->kind == FaultKind::NoSuchObject || fault->kind == FaultKind::NoSuchInstance) {
+                snmp_set_var_typed_value(
+                    vb, fault->kind == FaultKind::NoSuchObject ? SNMP_NOSUCHOBJECT : SNMP_NOSUCHINSTANCE, nullptr, 0);
+                continue;
+            }
+            value = Faults::distorted(*fault, value);
+        }
+        setVarbindValue(vb, value);
+    }
+    if (response->errstat != SNMP_ERR_NOERROR) {
+        // An error answer carries the request's own varbinds, and the index of the first one.
+        snmp_free_varbind(response->variables);
+        response->variables = snmp_clone_varbind(request->variables);
+        response->errindex = 1;
+    }
+    if (!snmp_send(s, response)) snmp_free_pdu(response);
+    return true;
 }
 
 void Agent::Impl::handleGet(netsnmp_agent_request_info* reqinfo, netsnmp_request_info* requests)
@@ -110,9 +178,10 @@ void Agent::Impl::handleSet(netsnmp_agent_request_info* reqinfo, netsnmp_request
         if (!current) pendingSet.emplace(PendingSet{agentSession, requestId, SetTransaction(sim.store())});
         for (netsnmp_request_info* r = requests; r; r = r->next) {
             const Oid instance = oidFromArcs(r->requestvb->name, r->requestvb->name_length);
+            // A refused varbind is never staged, so nothing of the set is applied.
             if (const PrefixFault* fault = faults.faultFor(instance)) {
-                if (fault->kind == FaultKind::GenErr || fault->kind == FaultKind::NoSuchName) {
-                    setError(r, fault->kind == FaultKind::GenErr ? ErrorStatus::GenErr : ErrorStatus::NoSuchName);
+                if (const int status = setErrorOf(fault->kind)) {
+                    setError(r, static_cast<ErrorStatus>(status));
                     continue;
                 }
             }

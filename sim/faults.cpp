@@ -2,7 +2,52 @@
 
 #include <charconv>
 
+#include "error_status.h"
+
 namespace ksw::sim {
+
+namespace {
+
+struct KindName {
+    FaultKind kind;
+    const char* name;
+};
+
+// Every kind but short:N, which carries its length.
+constexpr KindName kKindNames[] = {
+    {FaultKind::GenErr, "genErr"},
+    {FaultKind::NoSuchName, "noSuchName"},
+    {FaultKind::NoSuchObject, "noSuchObject"},
+    {FaultKind::NoSuchInstance, "noSuchInstance"},
+    {FaultKind::EndOfMibView, "endOfMibView"},
+    {FaultKind::WrongType, "wrongType"},
+    {FaultKind::ShortString, "short"},
+    {FaultKind::Empty, "empty"},
+    {FaultKind::SetTooBig, "tooBig"},
+    {FaultKind::SetNotWritable, "notWritable"},
+    {FaultKind::SetWrongValue, "wrongValue"},
+    {FaultKind::SetAuthorizationError, "authorizationError"},
+};
+
+}  // namespace
+
+bool isExceptionFault(FaultKind kind)
+{
+    return kind == FaultKind::NoSuchObject || kind == FaultKind::NoSuchInstance || kind == FaultKind::EndOfMibView;
+}
+
+int setErrorOf(FaultKind kind)
+{
+    switch (kind) {
+    case FaultKind::GenErr: return static_cast<int>(ErrorStatus::GenErr);
+    case FaultKind::NoSuchName: return static_cast<int>(ErrorStatus::NoSuchName);
+    case FaultKind::SetTooBig: return static_cast<int>(ErrorStatus::TooBig);
+    case FaultKind::SetNotWritable: return static_cast<int>(ErrorStatus::NotWritable);
+    case FaultKind::SetWrongValue: return static_cast<int>(ErrorStatus::WrongValue);
+    case FaultKind::SetAuthorizationError: return static_cast<int>(ErrorStatus::AuthorizationError);
+    default: return 0;
+    }
+}
 
 std::optional<PrefixFault> parsePrefixFault(std::string_view text, std::string* error)
 {
@@ -17,32 +62,31 @@ std::optional<PrefixFault> parsePrefixFault(std::string_view text, std::string* 
     if (!prefix) return fail("bad OID prefix in fault \"" + std::string(text) + "\"");
     fault.prefix = *prefix;
     std::string_view kind = text.substr(eq + 1);
-    if (kind == "genErr") fault.kind = FaultKind::GenErr;
-    else if (kind == "noSuchName") fault.kind = FaultKind::NoSuchName;
-    else if (kind == "wrongType") fault.kind = FaultKind::WrongType;
-    else if (kind == "short") fault.kind = FaultKind::ShortString;
-    else if (kind.substr(0, 6) == "short:") {
-        fault.kind = FaultKind::ShortString;
-        const std::string_view n = kind.substr(6);
-        auto [end, ec] = std::from_chars(n.data(), n.data() + n.size(), fault.shortLength);
-        if (ec != std::errc() || end != n.data() + n.size() || fault.shortLength < 0)
-            return fail("bad length in fault \"" + std::string(text) + "\"");
-    } else {
-        return fail("unknown fault kind \"" + std::string(kind) + "\" (genErr, noSuchName, wrongType, short[:N])");
-    }
+    for (const KindName& known : kKindNames)
+        if (kind == known.name) {
+            fault.kind = known.kind;
+            return fault;
+        }
+    if (kind.substr(0, 6) != "short:")
+        return fail("unknown fault kind \"" + std::string(kind) +
+                    "\" (genErr, noSuchName, noSuchObject, noSuchInstance, endOfMibView, wrongType, short[:N], "
+                    "empty, tooBig, notWritable, wrongValue, authorizationError)");
+    fault.kind = FaultKind::ShortString;
+    const std::string_view n = kind.substr(6);
+    auto [end, ec] = std::from_chars(n.data(), n.data() + n.size(), fault.shortLength);
+    if (ec != std::errc() || end != n.data() + n.size() || fault.shortLength < 0)
+        return fail("bad length in fault \"" + std::string(text) + "\"");
     return fault;
 }
 
 std::string prefixFaultText(const PrefixFault& fault)
 {
     std::string kind;
-    switch (fault.kind) {
-    case FaultKind::GenErr: kind = "genErr"; break;
-    case FaultKind::NoSuchName: kind = "noSuchName"; break;
-    case FaultKind::WrongType: kind = "wrongType"; break;
-    case FaultKind::ShortString:
-        kind = fault.shortLength < 0 ? "short" : "short:" + std::to_string(fault.shortLength);
-        break;
+    if (fault.kind == FaultKind::ShortString && fault.shortLength >= 0) {
+        kind = "short:" + std::to_string(fault.shortLength);
+    } else {
+        for (const KindName& known : kKindNames)
+            if (known.kind == fault.kind) kind = known.name;
     }
     return oidText(fault.prefix) + "=" + kind;
 }
@@ -75,6 +119,7 @@ Value Faults::distorted(const PrefixFault& fault, const Value& value)
         if (keep < v.octets.size()) v.octets.resize(keep);
         return v;
     }
+    if (fault.kind == FaultKind::Empty) return Value::Octets({});
     return value;
 }
 

@@ -1,7 +1,8 @@
 #pragma once
 // Deterministic faults for tests of the module's error handling: dropped requests (a share,
 // drawn from the seed in request order), delayed answers, tooBig above a number of varbinds,
-// and per OID prefix genErr, noSuchName, a value of the wrong SMI type, or a short octet string.
+// and per OID prefix genErr, noSuchName, an exception value in place of the value (v2c, v3), a
+// value of the wrong SMI type, a short or empty octet string, or an error status to a set.
 
 #include <cstdint>
 #include <optional>
@@ -14,7 +15,25 @@
 
 namespace ksw::sim {
 
-enum class FaultKind : uint8_t { GenErr, NoSuchName, WrongType, ShortString };
+enum class FaultKind : uint8_t {
+    GenErr,      // error status to gets, get-nexts and sets
+    NoSuchName,  // the same
+    NoSuchObject,  // exception values in the answer (v2c, v3; SNMPv1 gets noSuchName)
+    NoSuchInstance,
+    EndOfMibView,  // with the name the request asked for, as at the end of the agent's MIB
+    WrongType,
+    ShortString,
+    Empty,             // an octet string without octets, whatever the object's type
+    SetTooBig,         // error statuses to a set only; gets are answered normally
+    SetNotWritable,
+    SetWrongValue,
+    SetAuthorizationError,
+};
+
+// An exception value takes the place of the value in the answer.
+bool isExceptionFault(FaultKind kind);
+// The error status a set under this fault is refused with, or 0 when it is not refused.
+int setErrorOf(FaultKind kind);
 
 struct PrefixFault {
     Oid prefix;
@@ -29,7 +48,8 @@ struct FaultSettings {
     std::vector<PrefixFault> prefixes;
 };
 
-// "OID=genErr", "OID=noSuchName", "OID=wrongType", "OID=short" or "OID=short:N".
+// "OID=KIND": genErr, noSuchName, noSuchObject, noSuchInstance, endOfMibView, wrongType,
+// short, short:N, empty, tooBig, notWritable, wrongValue or authorizationError.
 std::optional<PrefixFault> parsePrefixFault(std::string_view text, std::string* error);
 std::string prefixFaultText(const PrefixFault& fault);
 
@@ -45,6 +65,7 @@ public:
     const PrefixFault* faultFor(const Oid& instance) const;
     // WrongType: an octet string becomes INTEGER 0, anything else the octet string "wrong type".
     // ShortString: an octet string keeps shortLength octets (half when unset); other types stay.
+    // Empty: an octet string without octets.
     static Value distorted(const PrefixFault& fault, const Value& value);
 
 private:

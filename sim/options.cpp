@@ -44,9 +44,18 @@ Faults (all off by default, deterministic under --seed):
   --delay MS               answer every request MS milliseconds late (0-60000)
   --too-big N              answer tooBig to requests with more than N varbinds
   --fault OID=KIND         for instances under OID answer KIND (repeatable; the longest prefix
-                           wins): genErr, noSuchName (as error status), wrongType (a value of
-                           another SMI type), short or short:N (an octet string cut to half
-                           its length, or to N octets)
+                           wins):
+                             genErr, noSuchName      that error status (gets and sets)
+                             noSuchObject, noSuchInstance, endOfMibView
+                                                     that exception value instead of the value
+                                                     (v2c, v3; v1 gets noSuchName)
+                             wrongType               a value of another SMI type
+                             short, short:N          an octet string cut to half its length,
+                                                     or to N octets
+                             empty                   an octet string without octets
+                             tooBig, notWritable, wrongValue, authorizationError
+                                                     that error status to a set, which applies
+                                                     nothing of it (gets answer as usual)
 
 Simulation clock:
   --clock-rate R           simulated seconds per real second (default 1; 0 stops the clock)

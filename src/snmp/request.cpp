@@ -159,17 +159,10 @@ QxSNMPRequest::Outcome QxSNMPRequest::ProcessAnswer(int code, const QxPdu& answe
 
     QString instance;
     for (const Column& column : columns) {
+        if (column.ended) continue;
         QxSNMPVar& v = Vars.Get(column.i);
         const QString prefix = ColumnBase(column.i);
         const QString& response = column.vb->Oid;
-        if (column.ended) {
-            v.Value = kNotDone;
-            // Resume after the row read so far. A table without index columns has no such row
-            // to name: the column stays where its answer left it, past its end.
-            const QString suffix = InstanceSuffix();
-            v.CurrentOid = suffix.isEmpty() ? response : prefix + QLatin1Char('.') + suffix;
-            continue;
-        }
         DecodeValue(column.i, *column.vb);
         v.CurrentOid = response;
         // The row's instance comes from a column that has the row: the answer of an ended
@@ -177,6 +170,19 @@ QxSNMPRequest::Outcome QxSNMPRequest::ProcessAnswer(int code, const QxPdu& answe
         if (instance.isEmpty() && response.size() > prefix.size()) instance = response.mid(prefix.size() + 1);
     }
     if (table) DecodeInstance(instance);
+    // A column without this row resumes after it, so that a column that has the next rows
+    // again (after a gap, or an agent's endOfMibView in the middle) stays in step with the
+    // others; resuming after the previous row would read this row's value into the next row.
+    const QString suffix = InstanceSuffix();
+    for (const Column& column : columns) {
+        if (!column.ended) continue;
+        QxSNMPVar& v = Vars.Get(column.i);
+        // An index column keeps the value decoded from the row's instance.
+        if (!table || column.i >= Vars.IndexCount) v.Value = kNotDone;
+        // A table without index columns has no such row to name: the column stays where its
+        // answer left it, past its end.
+        v.CurrentOid = suffix.isEmpty() ? column.vb->Oid : ColumnBase(column.i) + QLatin1Char('.') + suffix;
+    }
     for (int i = 0; i < Vars.GetCount(); ++i) ApplyExpression(i, true);
     return table ? Outcome::Row : Outcome::NoRow;
 }
@@ -315,7 +321,8 @@ void QxSNMPRequest::OnAnswer(int reason, const QxPdu& answer, const QxTarget& ta
     error.Agent = target.Device;
     error.Done = true;
     const bool table = Vars.IsTable();
-    if ((mapped.code == 0 && readValues) || (mapped.code == kCodeNoSuchName && table)) {
+    // noSuchName ends a walk (SNMPv1); to a set it is a refusal like any other error.
+    if (readValues && (mapped.code == 0 || (mapped.code == kCodeNoSuchName && table))) {
         try {
             switch (ProcessAnswer(mapped.code, answer, sentOids)) {
             case Outcome::Row: error.Done = false; break;

@@ -1,6 +1,7 @@
 // The fault options, observed through net-snmp's tools: dropped requests (deterministic under
-// --seed), delayed answers, tooBig above N varbinds, and genErr, noSuchName, a wrong SMI type
-// or a short octet string under an OID prefix.
+// --seed), delayed answers, tooBig above N varbinds, and under an OID prefix genErr, noSuchName,
+// exception values, a wrong SMI type, a short or empty octet string, and errors to sets that
+// apply nothing.
 
 #include <QtTest>
 
@@ -42,6 +43,11 @@ private slots:
     void prefixFaults_data();
     void prefixFaults();
     void faultStopsAWalk();
+    void exceptionsInAWalk_data();
+    void exceptionsInAWalk();
+    void setFaults_data();
+    void setFaults();
+    void setRefusedHalfWayAppliesNothing();
 
 private:
     SimProcess prefixes_;
@@ -54,7 +60,11 @@ void TestSimFaults::initTestCase()
                               "1.3.6.1.2.1.1.4=wrongType", "--fault", "1.3.6.1.2.1.2.2.1.1=wrongType", "--fault",
                               "1.3.6.1.4.1.58126.11.101.2.2.1.1.4=short:10", "--fault", "1.3.6.1.2.1.1.1=short", "--fault",
                               "1.3.6.1.2.1.31=genErr", "--fault", "1.3.6.1.2.1.31.1.1.1.1=noSuchName", "--fault",
-                              "1.3.6.1.2.1.1.3=genErr"}),
+                              "1.3.6.1.2.1.1.3=genErr", "--fault", "1.3.6.1.2.1.2.2.1.2.2=noSuchObject", "--fault",
+                              "1.3.6.1.2.1.2.2.1.3.2=noSuchInstance", "--fault", "1.3.6.1.2.1.2.2.1.6.2=endOfMibView",
+                              "--fault", "1.3.6.1.2.1.2.2.1.6.3=empty", "--fault", "1.3.6.1.2.1.2.2.1.7.2=wrongValue",
+                              "--fault", "1.3.6.1.2.1.2.2.1.7.3=notWritable", "--fault",
+                              "1.3.6.1.2.1.2.2.1.7.4=authorizationError", "--fault", "1.3.6.1.2.1.2.2.1.7.5=tooBig"}),
              qPrintable(prefixes_.error()));
     QVERIFY2(tooBig_.start({"--too-big", "3"}), qPrintable(tooBig_.error()));
 }
@@ -139,6 +149,11 @@ void TestSimFaults::prefixFaults_data()
     QTest::newRow("longest prefix wins") << "1.3.6.1.2.1.31.1.1.1.1.1" << "noSuchName";
     QTest::newRow("shorter prefix") << "1.3.6.1.2.1.31.1.1.1.6.1" << "genError";
     QTest::newRow("outside every prefix") << "1.3.6.1.2.1.2.2.1.7.1" << "INTEGER: 1";
+    QTest::newRow("noSuchObject") << "1.3.6.1.2.1.2.2.1.2.2" << "No Such Object available";
+    QTest::newRow("noSuchInstance") << "1.3.6.1.2.1.2.2.1.3.2" << "No Such Instance currently exists";
+    QTest::newRow("endOfMibView") << "1.3.6.1.2.1.2.2.1.6.2" << "No more variables left";
+    QTest::newRow("empty octet string") << "1.3.6.1.2.1.2.2.1.6.3" << "octets 0";
+    QTest::newRow("a set fault leaves gets alone") << "1.3.6.1.2.1.2.2.1.7.2" << "INTEGER: 1";
 }
 
 void TestSimFaults::prefixFaults()
@@ -149,7 +164,7 @@ void TestSimFaults::prefixFaults()
                                                    << prefixes_.peer() << oid);
     if (expected.startsWith("octets ")) {
         QVERIFY2(run.ok(), qPrintable(run.err));
-        const QString value = run.out.section(" = Hex-STRING: ", 1);
+        const QString value = run.out.section(QRegularExpression(" = (Hex-)?STRING: "), 1);
         QCOMPARE(hexOctets(value).size(), expected.mid(7).toInt());
     } else if (expected.front().isLower()) {
         QCOMPARE(run.reason(), expected);
@@ -167,6 +182,75 @@ void TestSimFaults::faultStopsAWalk()
     // Sets under a genErr prefix fail too.
     const ToolRun set = runSnmpTool("snmpset", snmpArgs(v2c("wrilato"), prefixes_.peer()) << kSysName << "s" << "x");
     QCOMPARE(set.reason(), QString("genError"));
+}
+
+void TestSimFaults::exceptionsInAWalk_data()
+{
+    QTest::addColumn<QStringList>("security");
+    QTest::addColumn<QString>("from");
+    QTest::addColumn<QString>("expected");  // "OID value" as -On -Oq prints it, or an error status
+    // endOfMibView answers the name asked for; the others the next instance's name.
+    QTest::newRow("endOfMibView") << v2c("mirepo") << "1.3.6.1.2.1.2.2.1.6.1"
+                                  << ".1.3.6.1.2.1.2.2.1.6.1 No more variables left in this MIB View";
+    QTest::newRow("noSuchInstance") << v2c("mirepo") << "1.3.6.1.2.1.2.2.1.3.1"
+                                    << ".1.3.6.1.2.1.2.2.1.3.2 No Such Instance currently exists";
+    QTest::newRow("v3 noSuchObject") << v3("admin", "authPriv", "SHA", "adminauth123", "DES", "adminpriv123")
+                                     << "1.3.6.1.2.1.2.2.1.2.1" << ".1.3.6.1.2.1.2.2.1.2.2 No Such Object available";
+    QTest::newRow("v1: noSuchName") << v1("mirepo") << "1.3.6.1.2.1.2.2.1.6.1" << "noSuchName";
+}
+
+void TestSimFaults::exceptionsInAWalk()
+{
+    QFETCH(QStringList, security);
+    QFETCH(QString, from);
+    QFETCH(QString, expected);
+    const ToolRun run = runSnmpTool("snmpgetnext", snmpArgs(security, prefixes_.peer()) << from);
+    if (expected.front().isLower()) {
+        QCOMPARE(run.reason(), expected);
+        return;
+    }
+    QVERIFY2(run.out.simplified().startsWith(expected), qPrintable(run.out + run.err));
+    // The next row is served again.
+    const ToolRun after = runSnmpTool("snmpgetnext", snmpArgs(security, prefixes_.peer()) << from.section('.', 0, -2) + ".2");
+    QVERIFY2(after.ok() && after.out.contains(from.section('.', 0, -2) + ".3 "), qPrintable(after.out + after.err));
+}
+
+void TestSimFaults::setFaults_data()
+{
+    QTest::addColumn<QStringList>("security");
+    QTest::addColumn<QString>("oid");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("wrongValue") << v2c("wrilato") << "1.3.6.1.2.1.2.2.1.7.2" << "wrongValue";
+    QTest::newRow("notWritable") << v2c("wrilato") << "1.3.6.1.2.1.2.2.1.7.3" << "notWritable";
+    QTest::newRow("authorizationError") << v2c("wrilato") << "1.3.6.1.2.1.2.2.1.7.4" << "authorizationError";
+    QTest::newRow("tooBig") << v2c("wrilato") << "1.3.6.1.2.1.2.2.1.7.5" << "tooBig";
+    // SNMPv1 sees them as RFC 2576 maps them.
+    QTest::newRow("v1 wrongValue") << v1("wrilato") << "1.3.6.1.2.1.2.2.1.7.2" << "badValue";
+    QTest::newRow("v1 notWritable") << v1("wrilato") << "1.3.6.1.2.1.2.2.1.7.3" << "noSuchName";
+}
+
+void TestSimFaults::setFaults()
+{
+    QFETCH(QStringList, security);
+    QFETCH(QString, oid);
+    QFETCH(QString, reason);
+    const ToolRun run = runSnmpTool("snmpset", snmpArgs(security, prefixes_.peer()) << oid << "i" << "2");
+    QCOMPARE(run.reason(), reason);
+    const ToolRun get = runSnmpTool("snmpget", snmpArgs(v2c("mirepo"), prefixes_.peer()) << oid);
+    QCOMPARE(snmpValues(get.out).value(oid), QString("1"));
+}
+
+void TestSimFaults::setRefusedHalfWayAppliesNothing()
+{
+    // The first varbind alone would be taken; the second is refused, so neither is applied.
+    const QString first = "1.3.6.1.2.1.2.2.1.7.1";
+    const QString second = "1.3.6.1.2.1.2.2.1.7.3";
+    const ToolRun run = runSnmpTool("snmpset", snmpArgs(v2c("wrilato"), prefixes_.peer())
+                                                   << first << "i" << "2" << second << "i" << "2");
+    QCOMPARE(run.reason(), QString("notWritable"));
+    QVERIFY2(run.err.contains("Failed object: .1.3.6.1.2.1.2.2.1.7.3"), qPrintable(run.err));
+    const ToolRun get = runSnmpTool("snmpget", snmpArgs(v2c("mirepo"), prefixes_.peer()) << first);
+    QCOMPARE(snmpValues(get.out).value(first), QString("1"));
 }
 
 QTEST_GUILESS_MAIN(TestSimFaults)

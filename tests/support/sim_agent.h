@@ -23,6 +23,10 @@ public:
         log_ = dir_.filePath(QStringLiteral("requests.log"));
         return process_.start(QStringList{QStringLiteral("--log"), log_} + options);
     }
+    // Stops ksw-sim (SIGTERM); a later Start with "--listen 127.0.0.1:PORT" brings it back on the
+    // same port, appending to the same log.
+    bool Stop() { return process_.stop(); }
+    bool Running() const { return process_.running(); }
     QString Error() const { return process_.error(); }
     quint16 Port() const { return process_.port(); }
 
@@ -54,6 +58,9 @@ public:
         }
         return found;
     }
+
+    // The log's lines from a mark on.
+    QStringList LogLines(int mark = 0) const { return Lines().mid(mark); }
 
 private:
     QStringList Lines() const
