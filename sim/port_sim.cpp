@@ -59,7 +59,11 @@ int PortSim::mediumIn(int port, uint64_t slot) const
 
 PortMode PortSim::mode(int port, int m) const
 {
-    return modeOf_ ? modeOf_(port, m) : PortMode{};
+    if (!modeOf_) return PortMode{};
+    if (!holdingModes_) return modeOf_(port, m);
+    const auto [it, fresh] = heldModes_.try_emplace({port, m});
+    if (fresh) it->second = modeOf_(port, m);
+    return it->second;
 }
 
 bool PortSim::upIn(int port, uint64_t slot) const
@@ -114,6 +118,7 @@ int PortSim::portsUp(uint64_t ms) const
 void PortSim::advance(uint64_t ms)
 {
     if (ms <= countedUntilMs_) return;
+    holdingModes_ = true;
     for (int port = 1; port <= model_.ports; ++port) {
         Accumulated& total = totals_[static_cast<size_t>(port - 1)];
         const Plan& plan = plans_[static_cast<size_t>(port - 1)];
@@ -136,6 +141,8 @@ void PortSim::advance(uint64_t ms)
             t = end;
         }
     }
+    holdingModes_ = false;
+    heldModes_.clear();
     countedUntilMs_ = ms;
 }
 

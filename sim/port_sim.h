@@ -7,6 +7,8 @@
 
 #include <cstdint>
 #include <functional>
+#include <map>
+#include <utility>
 #include <vector>
 
 #include "switch_model.h"
@@ -72,6 +74,10 @@ private:
     std::vector<Accumulated> totals_;  // [port - 1]
     uint64_t countedUntilMs_ = 0;
     ModeSource modeOf_;
+    // While advance() counts, the configuration cannot change: each port's mode is looked up
+    // in the object store once, not once per slot (a long --clock-start spans many slots).
+    mutable std::map<std::pair<int, int>, PortMode> heldModes_;
+    bool holdingModes_ = false;
 };
 
 }  // namespace ksw::sim
