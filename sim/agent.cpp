@@ -127,7 +127,7 @@ bool Agent::Impl::start(std::string* error)
     netsnmp_ds_set_boolean(NETSNMP_DS_APPLICATION_ID, NETSNMP_DS_AGENT_DONT_LOG_TCPWRAPPERS_CONNECTS, 1);
     const std::string confDir = (workDir / "conf").string();
     const std::string persistDir = (workDir / "persist").string();
-    const std::string spec = options.transportSpec();
+    const std::string listenAt = options.transportSpec();
     netsnmp_ds_set_boolean(NETSNMP_DS_APPLICATION_ID, NETSNMP_DS_AGENT_AGENTX_MASTER, 0);
     netsnmp_ds_set_string(NETSNMP_DS_LIBRARY_ID, NETSNMP_DS_LIB_CONFIGURATION_DIR, confDir.c_str());
     // The library reads SNMPCONFPATH instead of the folder above when it is set: the agent's
@@ -135,7 +135,7 @@ bool Agent::Impl::start(std::string* error)
     // dropped. Scripts set it for net-snmp's tools running beside the simulator.
     unsetenv("SNMPCONFPATH");
     netsnmp_ds_set_string(NETSNMP_DS_LIBRARY_ID, NETSNMP_DS_LIB_PERSISTENT_DIR, persistDir.c_str());
-    netsnmp_ds_set_string(NETSNMP_DS_APPLICATION_ID, NETSNMP_DS_AGENT_PORTS, spec.c_str());
+    netsnmp_ds_set_string(NETSNMP_DS_APPLICATION_ID, NETSNMP_DS_AGENT_PORTS, listenAt.c_str());
 
     g_agent = this;
     init_agent(kAppName);
@@ -156,7 +156,7 @@ bool Agent::Impl::start(std::string* error)
     char noSmux[] = "-smux";
     add_to_init_list(noSmux);
     if (init_master_agent() != 0 || !main_session) {
-        if (error) *error = "cannot listen on " + spec;
+        if (error) *error = "cannot listen on " + listenAt;
         return false;
     }
     running = true;

@@ -84,8 +84,8 @@ void declareFrameCounters(SwitchSim& sim)
             {3, "dot1dTpPortInOverflowDiscards", syntax::counter32(), Access::ReadOnly},
         },
     };
-    for (const TableSpec* spec : {&tpPortTable, &hcPortTable, &overflowTable}) {
-        TableDef& table = sim.store().declare(*spec);
+    for (const TableSpec* tableSpec : {&tpPortTable, &hcPortTable, &overflowTable}) {
+        TableDef& table = sim.store().declare(*tableSpec);
         for (int port = 1; port <= sim.model().ports; ++port) sim.store().addRow(table, {static_cast<uint32_t>(port)});
     }
 }

@@ -95,8 +95,8 @@ void declareEnterprise(SwitchSim& sim)
             {8, "MAC Notification State", otherDisabledEnabled, Access::ReadWrite, Value::Integer(2)},
         },
     };
-    for (const TableSpec* spec : {&portInfo, &portCtrl}) {
-        TableDef& table = store.declare(*spec);
+    for (const TableSpec* tableSpec : {&portInfo, &portCtrl}) {
+        TableDef& table = store.declare(*tableSpec);
         for (const PortMedium& pm : sim.model().portMedia())
             store.addRow(table, {static_cast<uint32_t>(pm.port), static_cast<uint32_t>(pm.medium)});
     }

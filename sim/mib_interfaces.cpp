@@ -108,8 +108,8 @@ void declareInterfaces(SwitchSim& sim)
     };
 
     ObjectStore& store = sim.store();
-    for (const TableSpec* spec : {&ifTable, &ifXTable}) {
-        TableDef& table = store.declare(*spec);
+    for (const TableSpec* tableSpec : {&ifTable, &ifXTable}) {
+        TableDef& table = store.declare(*tableSpec);
         for (int port = 1; port <= sim.model().ports; ++port) store.addRow(table, {static_cast<uint32_t>(port)});
     }
 }

@@ -62,22 +62,22 @@ ObjectDef& ObjectStore::declareColumn(TableDef& table, uint32_t column, ObjectDe
 
 void ObjectStore::declare(std::span<const ScalarSpec> scalars)
 {
-    for (const ScalarSpec& spec : scalars) {
+    for (const ScalarSpec& scalar : scalars) {
         ObjectDef def;
-        def.oid = oidOf(spec.oid);
-        def.name = spec.name;
-        def.syntax = spec.syntax;
-        def.access = spec.access;
-        def.initial = spec.initial;
-        def.generator = spec.generator;
+        def.oid = oidOf(scalar.oid);
+        def.name = scalar.name;
+        def.syntax = scalar.syntax;
+        def.access = scalar.access;
+        def.initial = scalar.initial;
+        def.generator = scalar.generator;
         declareScalar(std::move(def));
     }
 }
 
-TableDef& ObjectStore::declare(const TableSpec& spec)
+TableDef& ObjectStore::declare(const TableSpec& tableSpec)
 {
-    TableDef& table = declareTable(oidOf(spec.entry), spec.name, spec.index);
-    for (const ColumnSpec& col : spec.columns) {
+    TableDef& table = declareTable(oidOf(tableSpec.entry), tableSpec.name, tableSpec.index);
+    for (const ColumnSpec& col : tableSpec.columns) {
         ObjectDef def;
         def.name = col.name;
         def.syntax = col.syntax;

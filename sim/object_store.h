@@ -96,7 +96,7 @@ public:
     TableDef& declareTable(const Oid& entry, std::string name, std::vector<IndexPart> index);
     ObjectDef& declareColumn(TableDef& table, uint32_t column, ObjectDef def);
     void declare(std::span<const ScalarSpec> scalars);
-    TableDef& declare(const TableSpec& spec);
+    TableDef& declare(const TableSpec& tableSpec);
 
     // Rows. addRow fills the columns from `values`, then each column's initial value, then its
     // syntax's default; a RowStatus column defaults to active. False if the row exists or the

@@ -111,6 +111,14 @@ QxSNMPError ReadOnce(QxSNMPRequest& request)
     return outcome;
 }
 
+// Rows for a test that runs once synchronously and once asynchronously.
+void AddBothModes()
+{
+    QTest::addColumn<bool>("async");
+    QTest::newRow("sync") << false;
+    QTest::newRow("async") << true;
+}
+
 }  // namespace
 
 class TestRequest : public QObject {
@@ -158,9 +166,7 @@ void TestRequest::init()
 
 void TestRequest::scalarGroup_data()
 {
-    QTest::addColumn<bool>("async");
-    QTest::newRow("sync") << false;
-    QTest::newRow("async") << true;
+    AddBothModes();
 }
 
 // One get for the group's ".0" instances, values as text; a write sends only the writable one.
@@ -360,9 +366,7 @@ void TestRequest::endOfMibInSnmpV1()
 
 void TestRequest::timeout_data()
 {
-    QTest::addColumn<bool>("async");
-    QTest::newRow("sync") << false;
-    QTest::newRow("async") << true;
+    AddBothModes();
 }
 
 void TestRequest::timeout()
