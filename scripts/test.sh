@@ -27,6 +27,10 @@ else
   flags=()
 fi
 
+# Cache keys relative to the checkout, so another clone of the same tree hits the same entries.
+export CCACHE_BASEDIR="$PWD" CCACHE_NOHASHDIR=1
+export CCACHE_MAXSIZE="${CCACHE_MAXSIZE:-5G}"
+
 cmake -S . -B "$build" -G Ninja "${flags[@]}"
 cmake --build "$build"
 ctest --test-dir "$build" --output-on-failure -j2
