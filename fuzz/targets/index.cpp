@@ -83,16 +83,22 @@ void SuffixThenText(FuzzInput& in, QxSNMPVar& var, bool isLast)
     const size_t used = all.size() - restIds.size();
     FUZZ_CHECK(Ids(all.begin() + static_cast<std::ptrdiff_t>(used), all.end()) == restIds, rest);
 
+    // The row is addressed by the instance it was read with, whatever its text shows.
+    const Ids read(all.begin(), all.begin() + static_cast<std::ptrdiff_t>(used));
+    FUZZ_CHECK(SubIdsOf(index) == read, index + QStringLiteral(" from ") + Dotted(read));
+
+    // The same index typed again: its text gives back the sub-identifiers it was read from.
     const bool impliedLast = isLast && (var.Access & AccessImplied);
     if (var.Options || !IsExactIndexCode(var.Type, impliedLast)) return;
-    const Ids read(all.begin(), all.begin() + static_cast<std::ptrdiff_t>(used));
+    QxSNMPVar typed = var;
+    typed.Received.reset();
     const Ids expected = Normalised(var.Type, impliedLast, read);
-    // Octets that are not UTF-8 show as Latin-1 and are sent as UTF-8: not exact.
     if (var.Type == VarType::DisplayString) {
+        // Typed text is UTF-8 unless the row's octets came as 8-bit text.
         const QByteArray octets = OctetsOf(expected, impliedLast ? 0 : 1);
         if (QString::fromUtf8(octets).toUtf8() != octets) return;
     }
-    FUZZ_CHECK(SubIdsOf(index) == expected, index + QStringLiteral(" from ") + Dotted(read));
+    FUZZ_CHECK(SubIdsOf(TextToIndex(typed, isLast)) == expected, index + QStringLiteral(" typed from ") + Dotted(read));
 }
 
 // An index text typed or kept by a page, made a suffix, then read back from that suffix.

@@ -3,6 +3,8 @@
 // values. Besides crashes it checks that a value shown and sent again unchanged is the value
 // that was sent (or received), for the codes whose text is exact.
 
+#include <algorithm>
+
 #include "binding/valuetext.h"
 #include "fuzz_target.h"
 #include "fuzz_values.h"
@@ -43,9 +45,10 @@ QString Describe(const QxVb& vb)
         .arg(QString::fromLatin1(vb.Bytes.toHex()), vb.ObjectId);
 }
 
-bool IsValidUtf8(const QByteArray& octets)
+bool IsSentAsOctets(uint32_t type)
 {
-    return QString::fromUtf8(octets).toUtf8() == octets;
+    return IsHexCode(type) || IsOneOf(type, {VarType::Double, VarType::DateTime, VarType::BcDateTime,
+                                             VarType::DisplayString});
 }
 
 // A received binding shown on a page, then written back unchanged.
@@ -69,13 +72,23 @@ void ReceivedThenSent(FuzzInput& in, uint32_t type)
     TextToVb(var, sent);
     FUZZ_CHECK(sent.Oid == received.Oid, sent.Oid);
 
-    // Octets of a hex code go back as they came; so does a DisplayString in UTF-8 without a
-    // zero octet (the marker text "(NULL)" stands for no value, by design).
+    // Octets received for a code sent as an octet string go back byte for byte, whatever text
+    // they were shown as (Latin-1, hex for binary display strings, a rounded double).
     const bool octets = received.Syntax == Syntax::OctetString || received.Syntax == Syntax::Opaque;
-    if (!var.Options && octets && IsHexCode(type)) FUZZ_CHECK(sent.Bytes == received.Bytes, Describe(sent));
-    if (!var.Options && octets && type == VarType::DisplayString && !received.Bytes.contains('\0') &&
-        IsValidUtf8(received.Bytes) && var.Value != kNull)
-        FUZZ_CHECK(sent.Bytes == received.Bytes, Describe(sent));
+    if (octets && IsSentAsOctets(type))
+        FUZZ_CHECK(sent.Syntax == Syntax::OctetString && sent.Bytes == received.Bytes, Describe(sent));
+
+    // The same text edited: sent in the form it was shown, never failing for a display string.
+    if (octets && type == VarType::DisplayString && !var.Options) {
+        const QString added = in.Text();
+        var.Value += added;
+        TextToVb(var, sent);
+        const qsizetype zero = received.Bytes.indexOf('\0');
+        const bool latin1 = !IsUtf8(zero < 0 ? received.Bytes : received.Bytes.left(zero)) &&
+                            std::all_of(var.Value.begin(), var.Value.end(), [](QChar c) { return c.unicode() <= 0xFF; });
+        if (!added.isEmpty() && latin1 && !DisplayStringShownAsHex(received.Bytes))
+            FUZZ_CHECK(sent.Bytes == var.Value.toLatin1(), Describe(sent));
+    }
 }
 
 // A text typed by the user sent, shown as the answer shows it, and sent again.

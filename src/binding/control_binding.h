@@ -7,7 +7,9 @@
 #include <QList>
 #include <QPointer>
 #include <QString>
+#include <QStringList>
 #include <QWidget>
+#include <optional>
 #include <vector>
 
 #include "request2edits.h"
@@ -31,6 +33,9 @@ struct QxSNMPRequest2Edits::Binding {
     // the value back unchanged when the controls are collected.
     QString filledText;
     bool filled = false;
+    // What the controls showed after a fill with "(NOTDONE)": as long as they still show it,
+    // the user gave the binding no value and it collects nothing.
+    std::optional<QStringList> notDoneState;
 
     bool ControlsAlive() const;
 };
@@ -41,6 +46,9 @@ namespace ControlValues {
 // part the text stands for. Raises -517, -519, -521 or -522.
 void Fill(QxSNMPRequest2Edits::Binding& binding, const QString& text, const QByteArray& raw,
           QxEditConstraint& constraint);
+
+// True when the last fill showed "(NOTDONE)" and the controls still show what it left.
+bool ShowsUntouchedNotDone(const QxSNMPRequest2Edits::Binding& binding);
 
 // Reads the part text back from the controls (a label where the binding has an option list).
 // False when the controls hold nothing to collect (a combo box or radio group without a

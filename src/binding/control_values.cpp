@@ -89,7 +89,12 @@ void FillEdits(QxSNMPRequest2Edits::Binding& binding, const QString& text, const
 {
     const QList<QLineEdit*> edits = Edits(binding);
     const uint32_t type = binding.partType;
-    if ((text == kNull || text == kNotDone) && KeepsFieldsWithoutValue(type)) return;
+    if (text == kNotDone) {
+        // This row has no value here: fields that kept another row's value would send it.
+        SetFields(edits, QStringList(edits.size()), constraint);
+        return;
+    }
+    if (text == kNull && KeepsFieldsWithoutValue(type)) return;
     switch (type) {
     case VarType::BitString:
     case VarType::OctetString:
@@ -232,27 +237,39 @@ QString CollectEdits(const QxSNMPRequest2Edits::Binding& binding)
     }
 }
 
-}  // namespace
-
-bool QxSNMPRequest2Edits::Binding::ControlsAlive() const
+// What the user can change in the binding's controls, one text per control.
+QStringList ControlState(const QxSNMPRequest2Edits::Binding& binding)
 {
-    for (const QPointer<QWidget>& control : controls)
-        if (!control) return false;
-    return !controls.isEmpty();
+    QStringList state;
+    for (const QPointer<QWidget>& control : binding.controls) {
+        if (auto* edit = qobject_cast<QLineEdit*>(control.data()))
+            state << edit->text();
+        else if (auto* checkBox = qobject_cast<QCheckBox*>(control.data()))
+            state << QString::number(checkBox->checkState());
+        else if (auto* comboBox = qobject_cast<QComboBox*>(control.data()))
+            state << QString::number(comboBox->currentIndex());
+        else if (auto* radioGroup = qobject_cast<QxRadioGroup*>(control.data()))
+            state << QString::number(radioGroup->ItemIndex());
+        else
+            state << QString();  // labels: nothing to change
+    }
+    if (binding.companion) state << binding.companion->text();
+    return state;
 }
 
-namespace ControlValues {
-
-void Fill(QxSNMPRequest2Edits::Binding& binding, const QString& text, const QByteArray& raw,
-          QxEditConstraint& constraint)
+void FillShown(QxSNMPRequest2Edits::Binding& binding, const QString& text, const QByteArray& raw,
+               QxEditConstraint& constraint)
 {
     QWidget* first = binding.controls.value(0);
-    binding.filledText = text;
-    binding.filled = true;
     if (auto* label = qobject_cast<QLabel*>(first)) {
         label->setText(text);
     } else if (qobject_cast<QCheckBox*>(first)) {
         if (!binding.bitIndexes.empty()) {
+            if (text == kNotDone) {
+                for (const QPointer<QWidget>& control : binding.controls)
+                    qobject_cast<QCheckBox*>(control.data())->setChecked(false);
+                return;
+            }
             for (int bit : binding.bitIndexes)
                 if (bit < 0 || bit / 8 >= raw.size()) RaiseLibraryError(LibErr::PartRange);
             for (size_t k = 0; k < binding.bitIndexes.size() && k < static_cast<size_t>(binding.controls.size()); ++k) {
@@ -291,6 +308,32 @@ void Fill(QxSNMPRequest2Edits::Binding& binding, const QString& text, const QByt
     } else {
         RaiseLibraryError(LibErr::BadControl);
     }
+}
+
+}  // namespace
+
+bool QxSNMPRequest2Edits::Binding::ControlsAlive() const
+{
+    for (const QPointer<QWidget>& control : controls)
+        if (!control) return false;
+    return !controls.isEmpty();
+}
+
+namespace ControlValues {
+
+void Fill(QxSNMPRequest2Edits::Binding& binding, const QString& text, const QByteArray& raw,
+          QxEditConstraint& constraint)
+{
+    binding.filledText = text;
+    binding.filled = true;
+    binding.notDoneState.reset();
+    FillShown(binding, text, raw, constraint);
+    if (text == kNotDone) binding.notDoneState = ControlState(binding);
+}
+
+bool ShowsUntouchedNotDone(const QxSNMPRequest2Edits::Binding& binding)
+{
+    return binding.notDoneState && *binding.notDoneState == ControlState(binding);
 }
 
 bool ReadText(const QxSNMPRequest2Edits::Binding& binding, QString& text)

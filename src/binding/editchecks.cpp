@@ -3,6 +3,7 @@
 #include <QStringList>
 
 #include "binding/evaluate.h"
+#include "binding/valuetext.h"
 #include "snmp/errors.h"
 
 namespace {
@@ -150,13 +151,10 @@ ExitVerdict CheckNumberList(const EditFormat& format, const QString& text, const
 bool IsValidIPv4(const QString& text, bool multicast)
 {
     if (text.size() > 16) return false;
-    const QStringList parts = text.split(QLatin1Char('.'));
-    if (parts.size() != 4) return false;
-    for (const QString& part : parts)
-        if (part.isEmpty() || !AllDigits(part) || part.toInt() > 255) return false;
-    if (!multicast) return true;
-    const int first = parts[0].toInt();
-    return first >= 224 && first <= 239;
+    const std::optional<QByteArray> octets = Ipv4Octets(text);
+    if (!octets) return false;
+    const auto first = static_cast<uint8_t>(octets->at(0));
+    return !multicast || (first >= 224 && first <= 239);
 }
 
 bool IsValidMac(const QString& text)

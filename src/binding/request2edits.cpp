@@ -18,6 +18,8 @@
 
 namespace {
 
+const QString kNotDone = QStringLiteral("(NOTDONE)");
+
 // Conversions of a format string: "%" followed by one of the kinds of field.
 int CountConversions(const QString& format)
 {
@@ -161,6 +163,11 @@ void QxSNMPRequest2Edits::FillBinding(Binding& binding)
     const QxSNMPVar& v = Vars().Get(binding.var);
     if (v.Access & AccessExcluded) return;
     QString text = v.Options ? v.Options->LabelToValue(v.Value) : v.Value;
+    if (text == kNotDone) {
+        // No part of a value that is not there; every binding of it shows the marker.
+        ControlValues::Fill(binding, text, {}, *constraint_);
+        return;
+    }
     QByteArray raw;
     const bool needsRaw = binding.controls.size() > 1 || !binding.bitIndexes.empty();
     if (!binding.whole) {
@@ -183,6 +190,8 @@ void QxSNMPRequest2Edits::CollectVariable(int var)
 {
     QxSNMPVar& v = Vars().Get(var);
     bool bound = false;
+    bool collected = false;
+    bool notDone = false;
     QByteArray raw;
     for (const auto& binding : bindings_) {
         if (binding->var != var || !binding->ControlsAlive()) continue;
@@ -191,6 +200,12 @@ void QxSNMPRequest2Edits::CollectVariable(int var)
             // A display string is rebuilt from its controls alone.
             if (v.Type != VarType::DisplayString) raw = TextToRaw(v.Options ? v.Options->LabelToValue(v.Value) : v.Value, v.Type);
         }
+        // Controls that still show a row's missing value hold nothing the user gave.
+        if (ControlValues::ShowsUntouchedNotDone(*binding)) {
+            notDone = true;
+            continue;
+        }
+        collected = true;
         QByteArray part;
         if (!binding->bitIndexes.empty()) {
             part = ControlValues::CollectBits(*binding);
@@ -211,6 +226,10 @@ void QxSNMPRequest2Edits::CollectVariable(int var)
         raw.replace(binding->offset, part.size(), part);
     }
     if (!bound) return;
+    if (notDone && !collected) {
+        v.Value = kNotDone;
+        return;
+    }
     v.Value = RawToText(raw, v.Type);
     if (v.Options) v.Value = v.Options->ValueToLabel(v.Value);
 }
@@ -274,15 +293,28 @@ QStringList QxSNMPRequest2Edits::RowTexts() const
 
 bool QxSNMPRequest2Edits::CopySelectedRowToValues()
 {
-    return listView_ && CopyRowToValues(listView_->SelectedRow());
+    if (!listView_) return false;
+    if (CopyRowToValues(listView_->SelectedRow())) return true;
+    // No row (one being added): whatever the controls hold was typed, not received. Without a
+    // list view the controls show the last values read, which keep what they came from.
+    for (QxSNMPVar& v : Vars().Items) v.Received.reset();
+    return false;
 }
 
 bool QxSNMPRequest2Edits::CopyRowToValues(int row)
 {
     if (!listView_ || row < 0 || row >= listView_->RowCount()) return false;
     const std::vector<int> columns = ColumnsOfVars();
-    for (size_t i = 0; i < columns.size(); ++i)
-        if (columns[i] >= 0) Vars().Get(static_cast<int>(i)).Value = listView_->Cell(row, columns[i]);
+    // What the row was decoded from goes with its texts, so that its index addresses the row it
+    // was read from and its values go back as they came.
+    const bool known = static_cast<size_t>(listView_->RowCount()) == rowsReceived_.size();
+    for (size_t i = 0; i < columns.size(); ++i) {
+        if (columns[i] < 0) continue;
+        QxSNMPVar& v = Vars().Get(static_cast<int>(i));
+        v.Value = listView_->Cell(row, columns[i]);
+        v.Received.reset();
+        if (known && i < rowsReceived_[static_cast<size_t>(row)].size()) v.Received = rowsReceived_[static_cast<size_t>(row)][i];
+    }
     return true;
 }
 
@@ -293,6 +325,7 @@ void QxSNMPRequest2Edits::BeforeGet()
     if (!listView_) return;
     SetUpColumns();
     listView_->ClearRows();
+    rowsReceived_.clear();
 }
 
 void QxSNMPRequest2Edits::RowReceived()
@@ -302,6 +335,9 @@ void QxSNMPRequest2Edits::RowReceived()
         return;
     }
     listView_->AddRow(RowTexts());
+    std::vector<std::optional<QxSNMPReceived>>& received = rowsReceived_.emplace_back();
+    for (const QxSNMPVar& v : Vars().Items)
+        received.push_back(v.Untouched() ? v.Received : std::nullopt);
     // A synchronous walk keeps the window responsive between rows (the caller checks whether
     // the binding is still there afterwards). An asynchronous one returns to the event loop
     // after every row anyway.

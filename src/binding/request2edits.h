@@ -5,6 +5,7 @@
 #include <QList>
 #include <QPointer>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "listview.h"
@@ -59,7 +60,8 @@ public:
 
     bool EnableOnSelect = true;
 
-    // Copies the selected list-view row into the descriptors' Value texts (false: no selection).
+    // Copies the selected list-view row into the descriptors' Value texts, with what they were
+    // decoded from (false: no selection, and nothing counts as received).
     bool CopySelectedRowToValues();
     // The list-view column of each variable (-1 for a variable without one).
     std::vector<int> ColumnsOfVars() const;
@@ -87,4 +89,6 @@ private:
     QPointer<QxListView> listView_;
     QMetaObject::Connection listViewConnection_;
     std::unique_ptr<QxEditConstraint> constraint_;
+    // Per list-view row, per variable: what its texts were decoded from.
+    std::vector<std::vector<std::optional<QxSNMPReceived>>> rowsReceived_;
 };

@@ -5,12 +5,14 @@
 #include <QDateTime>
 #include <QLocale>
 #include <QRegularExpression>
+#include <QStringList>
 #include <QStringDecoder>
 #include <QTime>
 #include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <limits>
+#include <optional>
 
 #include "valuetext.h"
 
@@ -265,14 +267,35 @@ double DoubleFromText(const QString& text)
     return value;
 }
 
-QString OctetsAsText(const QByteArray& octets)
+namespace {
+
+// Keeps a leading byte-order mark as a character, so the text encodes back to the same octets.
+std::optional<QString> DecodedUtf8(const QByteArray& octets)
 {
-    // Keeps a leading byte-order mark as a character, so the text encodes back to the same octets.
     QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless |
                                                     QStringConverter::Flag::ConvertInitialBom);
     QString decoded = utf8(octets);
-    if (utf8.hasError()) return QString::fromLatin1(octets);
+    if (utf8.hasError()) return std::nullopt;
     return decoded;
+}
+
+bool IsOtherControl(QChar c)
+{
+    return c.category() == QChar::Other_Control && c != QLatin1Char('\t') && c != QLatin1Char('\n') &&
+           c != QLatin1Char('\r');
+}
+
+}  // namespace
+
+QString OctetsAsText(const QByteArray& octets)
+{
+    if (auto decoded = DecodedUtf8(octets)) return *decoded;
+    return QString::fromLatin1(octets);
+}
+
+bool IsUtf8(const QByteArray& octets)
+{
+    return DecodedUtf8(octets).has_value();
 }
 
 QString DisplayStringText(const QByteArray& octets)
@@ -281,14 +304,32 @@ QString DisplayStringText(const QByteArray& octets)
     return OctetsAsText(zero < 0 ? octets : octets.left(zero));
 }
 
-QString ShownDisplayString(const QByteArray& octets)
+bool DisplayStringShownAsHex(const QByteArray& octets)
 {
     const QString text = DisplayStringText(octets);
-    const bool control = std::any_of(text.begin(), text.end(), [](QChar c) {
-        return c.category() == QChar::Other_Control && c != QLatin1Char('\t') && c != QLatin1Char('\n') &&
-               c != QLatin1Char('\r');
-    });
-    return control ? HexText(octets) : text;
+    return std::any_of(text.begin(), text.end(), IsOtherControl);
+}
+
+QString ShownDisplayString(const QByteArray& octets)
+{
+    return DisplayStringShownAsHex(octets) ? HexText(octets) : DisplayStringText(octets);
+}
+
+std::optional<QByteArray> Ipv4Octets(const QString& text)
+{
+    const QStringList parts = text.split(QLatin1Char('.'));
+    if (parts.size() != 4) return std::nullopt;
+    QByteArray octets;
+    for (const QString& part : parts) {
+        // At most three digits, so the number cannot overflow whatever the text holds.
+        if (part.isEmpty() || part.size() > 3 || !std::all_of(part.begin(), part.end(), IsAsciiDigit))
+            return std::nullopt;
+        int value = 0;
+        for (QChar c : part) value = value * 10 + (c.unicode() - '0');
+        if (value > 255) return std::nullopt;
+        octets.append(static_cast<char>(value));
+    }
+    return octets;
 }
 
 // ---- Time ticks ------------------------------------------------------------------------

@@ -2,10 +2,6 @@
 
 #include "valuetext.h"
 
-#include <netdb.h>
-#include <netinet/in.h>
-#include <sys/socket.h>
-
 #include <QStringList>
 #include <algorithm>
 #include <bit>
@@ -20,6 +16,8 @@
 namespace {
 
 const QString kNullText = QStringLiteral("(NULL)");
+// A column without a row at the walk's position: neither read nor typed, so never sent.
+const QString kNotDoneText = QStringLiteral("(NOTDONE)");
 const QString kTrue = QStringLiteral("true");
 const QString kFalse = QStringLiteral("false");
 
@@ -146,49 +144,60 @@ QString DottedQuad(const QByteArray& four)
     return QStringLiteral("%1.%2.%3.%4").arg(Octet(four, 0)).arg(Octet(four, 1)).arg(Octet(four, 2)).arg(Octet(four, 3));
 }
 
-// Exactly four decimal numbers 0..255 separated by ".".
-std::optional<QByteArray> ParseDottedQuad(const QString& text)
-{
-    const QStringList pieces = text.trimmed().split(QLatin1Char('.'));
-    if (pieces.size() != 4) return std::nullopt;
-    QByteArray out;
-    for (const QString& piece : pieces) {
-        if (piece.isEmpty() || piece.size() > 3) return std::nullopt;
-        for (QChar c : piece)
-            if (c < QLatin1Char('0') || c > QLatin1Char('9')) return std::nullopt;
-        const int v = piece.toInt();
-        if (v > 255) return std::nullopt;
-        out.append(static_cast<char>(v));
-    }
-    return out;
-}
-
-// Host names go through the system resolver (files, DNS, ... as configured); IPv4 only,
-// since the value is an IpAddress.
-std::optional<QByteArray> ResolveIpv4(const QString& host)
-{
-    const QByteArray name = host.trimmed().toUtf8();
-    if (name.isEmpty() || name.contains('\0')) return std::nullopt;
-    addrinfo hints{};
-    hints.ai_family = AF_INET;
-    hints.ai_socktype = SOCK_DGRAM;
-    addrinfo* found = nullptr;
-    if (getaddrinfo(name.constData(), nullptr, &hints, &found) != 0 || !found) return std::nullopt;
-    std::optional<QByteArray> address;
-    for (const addrinfo* a = found; a && !address; a = a->ai_next) {
-        if (a->ai_family != AF_INET || !a->ai_addr) continue;
-        const auto* sin = reinterpret_cast<const sockaddr_in*>(a->ai_addr);
-        address = QByteArray(reinterpret_cast<const char*>(&sin->sin_addr.s_addr), 4);
-    }
-    freeaddrinfo(found);
-    return address;
-}
-
+// Addresses are numbers only: a name would be looked up, which changes what the page says
+// with whatever the resolver answers, and blocks the window while it asks.
 QByteArray IpAddressOf(const QString& text)
 {
-    if (auto quad = ParseDottedQuad(text)) return *quad;
-    if (auto resolved = ResolveIpv4(text)) return *resolved;
+    if (auto quad = Ipv4Octets(text.trimmed())) return *quad;
     RaiseLibraryError(LibErr::BadAddress);
+}
+
+// Codes whose value goes out as an OCTET STRING.
+bool IsSentAsOctets(uint32_t type)
+{
+    switch (type) {
+    case VarType::BitString:
+    case VarType::OctetString:
+    case VarType::Opaque:
+    case VarType::Double:
+    case VarType::MacAddress:
+    case VarType::DateTime:
+    case VarType::BcDateTime:
+    case VarType::DisplayString:
+    case VarType::Ipv6Address: return true;
+    default: return false;
+    }
+}
+
+// Hex digits in pairs, blanks allowed between them.
+bool IsHexText(const QString& text)
+{
+    qsizetype digits = 0;
+    for (QChar c : text) {
+        if (c.isSpace()) continue;
+        const char16_t u = c.unicode();
+        if (!((u >= '0' && u <= '9') || (u >= 'a' && u <= 'f') || (u >= 'A' && u <= 'F'))) return false;
+        ++digits;
+    }
+    return digits % 2 == 0;
+}
+
+bool FitsLatin1(const QString& text)
+{
+    return std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() <= 0xFF; });
+}
+
+// The octets of a display-string text the user edited, in the form its received value was shown:
+// hex text for octets shown as hex, Latin-1 for 8-bit text; otherwise, and for new values, UTF-8.
+QByteArray EditedDisplayOctets(const QxSNMPVar& var, const QString& text)
+{
+    if (var.Received) {
+        const QByteArray& was = var.Received->Octets;
+        if (!var.Received->FromIndex && DisplayStringShownAsHex(was) && IsHexText(text)) return HexToBytes(text);
+        const qsizetype zero = was.indexOf('\0');
+        if (!IsUtf8(zero < 0 ? was : was.left(zero)) && FitsLatin1(text)) return text.toLatin1();
+    }
+    return text.toUtf8();
 }
 
 // ---- Received bindings -----------------------------------------------------------------
@@ -335,6 +344,8 @@ public:
         return out;
     }
     QString Rest() const { return JoinSubIds(ids_, used_); }
+    // The sub-identifiers taken so far.
+    QString Read() const { return DottedNumbersText(ids_.data(), used_); }
 
 private:
     // An instance that ends inside an index value cannot address a row.
@@ -411,6 +422,8 @@ void VbToText(QxSNMPVar& var, const QxVb& vb)
 {
     RequireVariableType(var.Type);
     var.Value = ToLabel(var, ReceivedText(var.Type, vb));
+    var.Received.reset();
+    if (CarriesOctets(vb)) var.Received = QxSNMPReceived{var.Value, vb.Bytes, {}, false};
 }
 
 // ---- Text to the value to send ---------------------------------------------------------
@@ -418,9 +431,17 @@ void VbToText(QxSNMPVar& var, const QxVb& vb)
 void TextToVb(const QxSNMPVar& var, QxVb& vb)
 {
     RequireVariableType(var.Type);
-    const QString text = FromLabel(var, var.Value);
     QxVb out;
     out.Oid = vb.Oid;
+    const QxSNMPReceived* untouched = var.Untouched();
+    if (untouched && !untouched->FromIndex && IsSentAsOctets(var.Type)) {
+        out.Syntax = Syntax::OctetString;
+        out.Bytes = untouched->Octets;
+        vb = out;
+        return;
+    }
+    const QString text = FromLabel(var, var.Value);
+    if (text == kNotDoneText) RaiseLibraryError(LibErr::PartValue);
     if (text == kNullText) {
         vb = out;  // NULL
         return;
@@ -485,7 +506,7 @@ void TextToVb(const QxSNMPVar& var, QxVb& vb)
         break;
     case VarType::DisplayString:
         out.Syntax = Syntax::OctetString;
-        out.Bytes = text.toUtf8();
+        out.Bytes = EditedDisplayOctets(var, text);
         break;
     default: RaiseLibraryError(LibErr::BadSyntax);
     }
@@ -500,6 +521,7 @@ QString IndexToText(QxSNMPVar& var, const QString& suffix, bool isLastIndex)
     const bool impliedLast = isLastIndex && (var.Access & AccessImplied);
     SuffixReader in(suffix);
     QString text;
+    QByteArray octets;
     switch (var.Type) {
     case VarType::Boolean: text = in.Take() != 0 ? kTrue : kFalse; break;
     case VarType::Integer: text = QString::number(static_cast<int32_t>(in.Take())); break;
@@ -512,7 +534,8 @@ QString IndexToText(QxSNMPVar& var, const QString& suffix, bool isLastIndex)
     case VarType::Opaque:
     case VarType::DisplayString: {
         const size_t length = impliedLast ? in.Remaining() : in.Take();
-        text = IndexOctetsText(var.Type, in.TakeOctets(length));
+        octets = in.TakeOctets(length);
+        text = IndexOctetsText(var.Type, octets);
         break;
     }
     case VarType::ObjectId: {
@@ -541,6 +564,7 @@ QString IndexToText(QxSNMPVar& var, const QString& suffix, bool isLastIndex)
     default: RaiseLibraryError(LibErr::BadSyntax);
     }
     var.Value = ToLabel(var, text);
+    var.Received = QxSNMPReceived{var.Value, octets, in.Read(), true};
     return in.Rest();
 }
 
@@ -549,6 +573,8 @@ QString IndexToText(QxSNMPVar& var, const QString& suffix, bool isLastIndex)
 QString TextToIndex(const QxSNMPVar& var, bool isLastIndex)
 {
     RequireVariableType(var.Type);
+    // A row is addressed by the instance it was read with.
+    if (const QxSNMPReceived* untouched = var.Untouched(); untouched && untouched->FromIndex) return untouched->Instance;
     const bool impliedLast = isLastIndex && (var.Access & AccessImplied);
     const QString text = FromLabel(var, var.Value);
     std::vector<uint32_t> ids;
@@ -563,7 +589,7 @@ QString TextToIndex(const QxSNMPVar& var, bool isLastIndex)
     case VarType::OctetString:
     case VarType::Opaque:
     case VarType::DisplayString: {
-        const QByteArray octets = var.Type == VarType::DisplayString ? text.toUtf8() : HexToBytes(text);
+        const QByteArray octets = var.Type == VarType::DisplayString ? EditedDisplayOctets(var, text) : HexToBytes(text);
         if (!impliedLast) ids.push_back(static_cast<uint32_t>(octets.size()));
         AppendOctetIds(ids, octets);
         break;
@@ -616,7 +642,8 @@ QString TextToIndex(const QxSNMPVar& var, bool isLastIndex)
 QByteArray TextToRaw(const QString& text, uint32_t type)
 {
     RequirePartType(type);
-    if (text == kNullText) return {};
+    // No value: the marker's letters are not hex digits or a number to read.
+    if (text == kNullText || text == kNotDoneText) return {};
     QByteArray raw;
     switch (type) {
     case VarType::Boolean: AppendLittle32(raw, text == kTrue ? 1 : 0); break;

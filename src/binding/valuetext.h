@@ -1,11 +1,18 @@
 #pragma once
 // Text forms of values and the conversions between them and SNMP bindings, instance
 // suffixes and raw byte parts. Errors raise AppException with -511, -518 or -519 (and -509
-// for a host name that does not resolve, -514 for an instance suffix that ends too early).
+// for an IpAddress text that is not dotted decimal, -514 for an instance suffix that ends too
+// early).
+//
+// A value is sent as it came: a descriptor whose Value is still the text it was decoded as
+// (QxSNMPVar::Untouched) sends the octets, or addresses the instance, it was decoded from. A
+// display string the user edited is encoded as it was shown: hex text when it arrived as binary
+// octets shown as hex, Latin-1 when it arrived as 8-bit text and every character fits, else UTF-8.
 
 #include <QByteArray>
 #include <QString>
 #include <cstdint>
+#include <optional>
 #include <utility>
 
 #include "snmp/vardesc.h"
@@ -61,14 +68,18 @@ double NowAsDaysSince1899();
 int64_t LeadingInteger(const QString& text);    // saturates at the 64-bit range
 uint64_t LeadingUnsigned(const QString& text);  // as strtoull: "-1" wraps, overflow saturates
 // Characters of octets: UTF-8 when they are valid UTF-8, else Latin-1 (agents and older
-// configurations still send 8-bit text). Texts are always sent as UTF-8.
+// configurations still send 8-bit text).
 QString OctetsAsText(const QByteArray& octets);
+bool IsUtf8(const QByteArray& octets);
 // A received DisplayString: its octets up to the first zero octet, as OctetsAsText.
 QString DisplayStringText(const QByteArray& octets);
 // A DisplayString value as shown: DisplayStringText, unless its text holds control characters
 // other than tab and line ends; such octets are binary (bridge IDs and DateAndTime where a page
 // expects text) and are shown as hex like any octet string.
 QString ShownDisplayString(const QByteArray& octets);
+bool DisplayStringShownAsHex(const QByteArray& octets);
+// Four decimal numbers of 1 to 3 digits, each 0 to 255, separated by "."; nothing else.
+std::optional<QByteArray> Ipv4Octets(const QString& text);
 
 // The four conversions of a request's descriptor; 'isLastIndex' is true for the last index
 // column of its list, which is where the IMPLIED rule applies.

@@ -2,6 +2,7 @@
 // Variable descriptors: the static tables that pages declare, and the run-time variable list
 // that a request reads and writes.
 
+#include <QByteArray>
 #include <QString>
 #include <cstdint>
 #include <memory>
@@ -75,6 +76,16 @@ struct QxSNMPVarDesc {
 // Number of records before the terminating null Oid.
 int CountVarDescs(const QxSNMPVarDesc* table);
 
+// What a Value was decoded from. Text does not always say which octets it stood for (UTF-8 or
+// Latin-1, hex shown for binary display strings, DateAndTime in 8 or 11 octets, the last digits
+// of a double), so a Value that still equals Shown goes back as these, not re-encoded.
+struct QxSNMPReceived {
+    QString Shown;       // the Value as decoded, labels included
+    QByteArray Octets;   // the octets of the OCTET STRING (of the index, for FromIndex)
+    QString Instance;    // FromIndex: the instance sub-identifiers the index was read from
+    bool FromIndex = false;
+};
+
 // Run-time copy of one descriptor, owned by a variable list.
 struct QxSNMPVar {
     QString Oid;
@@ -87,6 +98,10 @@ struct QxSNMPVar {
     std::optional<QString> Reserved;
     QString Value;
     QString CurrentOid;
+    // Set by the conversions from what the agent sent: octet-string values and index components.
+    std::optional<QxSNMPReceived> Received;
+    // Received, when Value is still the text it was decoded as.
+    const QxSNMPReceived* Untouched() const { return Received && Received->Shown == Value ? &*Received : nullptr; }
 };
 
 class QxSNMPVarList {

@@ -200,6 +200,15 @@ void TestEditFormat::exitCheck_data()
     QTest::newRow("IPv4 letter") << "%s{I}" << "10.0.0.x" << kBadIp;
     QTest::newRow("IPv4 empty part") << "%s{I}" << "10..0.1" << kBadIp;
     QTest::newRow("IPv4 too long") << "%s{I}" << "0010.0010.0010.10" << kBadIp;
+    QTest::newRow("IPv4 part wraps to 0") << "%s{I}" << "4294967296.1.1.1" << kBadIp;
+    QTest::newRow("IPv4 last part wraps to 0") << "%s{I}" << "1.1.1.4294967296" << kBadIp;
+    QTest::newRow("IPv4 part wraps below 255") << "%s{I}" << "4294967297.1.1.1" << kBadIp;
+    QTest::newRow("IPv4 four digits") << "%s{I}" << "0255.1.1.1" << kBadIp;
+    QTest::newRow("IPv4 leading blank") << "%s{I}" << " 1.1.1.1" << kBadIp;
+    QTest::newRow("IPv4 plus sign") << "%s{I}" << "+1.1.1.1" << kBadIp;
+    QTest::newRow("IPv4 name") << "%s{I}" << "localhost" << kBadIp;
+    QTest::newRow("IPv4 three digits with zeros") << "%s{I}" << "001.002.003.255" << kAccepted;
+    QTest::newRow("multicast IPv4 wrapping part") << "%s{Im}" << "4294967520.1.1.1" << " Please enter a valid multicast IP address!";
     QTest::newRow("IPv4 valid") << "%s{I}" << "10.0.0.255" << kAccepted;
     QTest::newRow("IPv4 no length check") << "%s{l4I}" << "10.0.0.255" << kAccepted;
     QTest::newRow("multicast IPv4") << "%s{Im}" << "239.1.2.3" << kAccepted;

@@ -83,6 +83,9 @@ private slots:
     void unknownValueStaysWhenCollected();
     void partOfValue();
     void wholeValueIsReplaced();
+    void notDoneIsNotCollected_data();
+    void notDoneIsNotCollected();
+    void notDoneThenTypedIsCollected();
     void excludedIsNotFilled();
     void errors_data();
     void errors();
@@ -270,6 +273,77 @@ void TestFillCollect::wholeValueIsReplaced()
     page.binding->FillControls(-1);
     edit->setText(QStringLiteral("11"));
     QCOMPARE(page.Collected(), QStringLiteral("11"));
+}
+
+// A row without a value in this column shows "(NOTDONE)". Controls left as that fill made them
+// give the marker back (the request leaves such a variable out), never a value made of the
+// marker's letters, a 0, or the previous row's value kept in the fields.
+enum class Layout { IpFields, MacFields, HexEdit, NumberEdit, ComboBox, CheckBoxWithOptions, PortBits, PartEdit };
+Q_DECLARE_METATYPE(Layout)
+
+void TestFillCollect::notDoneIsNotCollected_data()
+{
+    QTest::addColumn<uint>("type");
+    QTest::addColumn<Layout>("layout");
+    QTest::addColumn<QString>("previousRow");
+    QTest::newRow("ip address in four fields") << 64u << Layout::IpFields << "10.0.0.1";
+    QTest::newRow("mac address in six fields") << 73u << Layout::MacFields << "001122334455";
+    QTest::newRow("octet string in one hex field") << 4u << Layout::HexEdit << "0D0E";
+    QTest::newRow("integer in one field") << 2u << Layout::NumberEdit << "5";
+    QTest::newRow("integer in a combo box") << 2u << Layout::ComboBox << "enabled";
+    QTest::newRow("integer in a check box") << 2u << Layout::CheckBoxWithOptions << "on";
+    QTest::newRow("port list in check boxes") << 3u << Layout::PortBits << "C0";
+    QTest::newRow("part of an octet string") << 4u << Layout::PartEdit << "0001";
+}
+
+void TestFillCollect::notDoneIsNotCollected()
+{
+    QFETCH(uint, type);
+    QFETCH(Layout, layout);
+    QFETCH(QString, previousRow);
+    const QxOptionList* options = layout == Layout::ComboBox              ? &kStatus
+                                  : layout == Layout::CheckBoxWithOptions ? &kOnOff
+                                                                          : nullptr;
+    Page page(type, previousRow, options);
+    QList<QLineEdit*> edits;
+    switch (layout) {
+    case Layout::IpFields: page.binding->BindEdits(0, QStringLiteral("%i%i%i%i"), edits = page.Edits(4)); break;
+    case Layout::MacFields: page.binding->BindEdits(0, QStringLiteral("%h%h%h%h%h%h"), edits = page.Edits(6)); break;
+    case Layout::HexEdit: page.binding->BindEdits(0, QStringLiteral("%h"), edits = page.Edits(1)); break;
+    case Layout::NumberEdit: page.binding->BindEdits(0, QStringLiteral("%i"), edits = page.Edits(1)); break;
+    case Layout::ComboBox: page.binding->BindComboBox(0, new QComboBox(&page.widget)); break;
+    case Layout::CheckBoxWithOptions: page.binding->BindControl(0, new QCheckBox(&page.widget)); break;
+    case Layout::PortBits:
+        page.binding->BindBitList(0, QStringLiteral("0,1"), {new QCheckBox(&page.widget), new QCheckBox(&page.widget)});
+        break;
+    case Layout::PartEdit:
+        page.binding->BindPartEdits(0, 0, VarType::UInt16, nullptr, QStringLiteral("%u"), edits = page.Edits(1));
+        break;
+    }
+    page.binding->FillControls(-1);
+    page.binding->Vars().Get(0).Value = QStringLiteral("(NOTDONE)");
+    page.binding->FillControls(-1);
+    if (edits.size() > 1) QCOMPARE(Texts(edits), QStringList(edits.size()));  // no other row's value
+    page.binding->Vars().Get(0).Value.clear();  // as a set's collect step starts
+    QCOMPARE(page.Collected(), QStringLiteral("(NOTDONE)"));
+}
+
+void TestFillCollect::notDoneThenTypedIsCollected()
+{
+    Page page(VarType::IpAddress, QStringLiteral("(NOTDONE)"));
+    const QList<QLineEdit*> edits = page.Edits(4);
+    page.binding->BindEdits(0, QStringLiteral("%i%i%i%i"), edits);
+    page.binding->FillControls(-1);
+    const QStringList typed = {"192", "168", "1", "254"};
+    for (int k = 0; k < 4; ++k) edits[k]->setText(typed[k]);
+    QCOMPARE(page.Collected(), QStringLiteral("192.168.1.254"));
+
+    Page combo(VarType::Integer, QStringLiteral("(NOTDONE)"), &kStatus);
+    auto* comboBox = new QComboBox(&combo.widget);
+    combo.binding->BindComboBox(0, comboBox);
+    combo.binding->FillControls(-1);
+    comboBox->setCurrentIndex(1);
+    QCOMPARE(combo.Collected(), QStringLiteral("disabled"));
 }
 
 void TestFillCollect::excludedIsNotFilled()
