@@ -71,15 +71,11 @@ ModuleCommand BuildModuleCommand(const QString& program, const QString& pageSwit
     command.arguments << pageSwitch;
     if (!HasSnmpV3Agent(s, profile)) return command;
 
-    // A numeric switch without its number would make the sibling fail on its command line;
-    // leaving it out lets the sibling keep its default, as this module did.
-    auto addNumber = [&add](const char* name, const QString& text) {
-        if (!text.isEmpty()) add(name, text);
-    };
-    addNumber("/t", s.PortText);
-    addNumber("/v", s.VersionText);
+    // These five go always, empty or not: a sibling takes the agent exactly as this module holds it.
+    add("/t", s.PortText);
+    add("/v", s.VersionText);
     add("/d", s.ContextEngineIdText);
-    addNumber("/m", s.SecurityModelText);
+    add("/m", s.SecurityModelText);
     add("/n", s.SecurityNameText);
     if (s.ContextNameGiven && !s.ContextNameText.isEmpty()) add("/c", s.ContextNameText);
     if (s.SecurityLevelGiven && !s.SecurityLevelText.isEmpty()) add("/l", s.SecurityLevelText);

@@ -22,6 +22,7 @@
 #include "panel/port_button.h"
 #include "platform/help_viewer.h"
 #include "platform/message_box.h"
+#include "snmp/agent_address.h"
 #include "snmp/exception_reporter.h"
 #include "snmp/profile.h"
 #include "snmp/session.h"
@@ -105,6 +106,8 @@ void TMainForm::ApplyStartup(const QStringList& parameters)
     settings = StartupSettings{};
     CreateSession(QString());
     const StartupOutcome outcome = RunStartup(parameters, settings, DefaultProfile());
+    // The agent's name is looked up here, once, and never again by an exchange.
+    ResolveAgentAddress(DefaultProfile().Device.Address);
     for (const MenuVisibility& change : outcome.MenuChanges) SetMenuVisible(change.caption, change.visible);
     if (outcome.NoParameterInput) {
         ShowMessage(this, QString::fromLatin1(kNoParameterInput));
@@ -125,10 +128,8 @@ void TMainForm::FormCreate()
         rmonStatus_ = CreateStatusBinding(ksw::app::kRmonStateObject, stRmonState_);
         stpStatus_ = CreateStatusBinding(ksw::app::kStpVersionObject, stStpVersion_);
         dot1xStatus_ = CreateStatusBinding(ksw::app::kDot1xAuthControlObject, st8021xStatus_);
-    } catch (const AppException& error) {
-        ShowStatusText(error.message());
-    } catch (const std::exception& error) {
-        ShowStatusText(QString::fromLocal8Bit(error.what()));
+    } catch (...) {
+        ShowStatusText(CurrentExceptionMessage());
     }
 }
 
@@ -193,16 +194,25 @@ void TMainForm::AddPortButton(TPortButton* button)
     portButtons_.append(button);
 }
 
+void TMainForm::SetUpPanelBindings(TKSW7116PanelForm& panel)
+{
+    panel.SetUpBindings();
+}
+
 void TMainForm::EmbedPanel()
 {
     auto* panel = new TKSW7116PanelForm(scrollContents_, this);
     panel->UnitNumber = 1;
-    try {
-        panel->SetUpBindings();
-        panel->SetUpPictures();
-    } catch (const AppException& error) {
-        ShowStatusText(error.message());
-    }
+    // Whatever a step throws, the window opens with its panel: the error is only a status line.
+    const auto step = [this](auto&& run) {
+        try {
+            run();
+        } catch (...) {
+            ShowStatusText(CurrentExceptionMessage());
+        }
+    };
+    step([&] { SetUpPanelBindings(*panel); });
+    step([&] { panel->SetUpPictures(); });
     panel->move(0, 0);
     SizeAroundPanel(*panel);
     panel->show();
@@ -254,6 +264,9 @@ void TMainForm::ClosePanels()
 void TMainForm::RefreshPanel()
 {
     ClosePanels();
+    // Starting over includes the agent's name: its address may have changed, or the name server
+    // may answer again.
+    ResolveAgentAddress(DefaultProfile().Device.Address);
     EmbedPanel();
     GiveButtonsPopupAndClick();
     RefreshRmonStatus();

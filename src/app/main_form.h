@@ -59,6 +59,10 @@ public slots:
     void PortConfigurationClick();
 
 protected:
+    // The front panel's bindings and polling, the step of embedding that talks to the agent; a
+    // seam for a set-up that fails.
+    virtual void SetUpPanelBindings(TKSW7116PanelForm& panel);
+
     bool event(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;

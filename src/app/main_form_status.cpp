@@ -7,7 +7,7 @@
 #include "app/main_form.h"
 #include "app/status_objects.h"
 #include "binding/request2edits.h"
-#include "snmp/errors.h"
+#include "snmp/exception_reporter.h"
 
 using namespace ksw::app;
 
@@ -31,10 +31,8 @@ bool TMainForm::ReadStatus(QxSNMPRequest2Edits* binding)
     try {
         binding->Get();
         return true;
-    } catch (const AppException& error) {
-        ShowStatusText(error.message());
-    } catch (const std::exception& error) {
-        ShowStatusText(QString::fromLocal8Bit(error.what()));
+    } catch (...) {
+        ShowStatusText(CurrentExceptionMessage());
     }
     return false;
 }

@@ -13,7 +13,7 @@
 #include "panel/panel_layout.h"
 #include "panel/panel_objects.h"
 #include "panel/port_button.h"
-#include "snmp/errors.h"
+#include "snmp/exception_reporter.h"
 
 using namespace ksw::panel;
 
@@ -39,16 +39,14 @@ QString ObjectName(const char* prefix, int number, const char* suffix)
     return QStringLiteral("%1%2%3").arg(QLatin1String(prefix)).arg(number).arg(QLatin1String(suffix));
 }
 
-// Runs one set-up step; an error skips the step and is reported.
+// Runs one set-up step; an error of any kind skips the step and is reported.
 template <typename Step, typename Report>
 void RunStep(Step&& step, Report&& report)
 {
     try {
         step();
-    } catch (const AppException& error) {
-        report(error.message());
-    } catch (const std::exception& error) {
-        report(QString::fromLocal8Bit(error.what()));
+    } catch (...) {
+        report(CurrentExceptionMessage());
     }
 }
 

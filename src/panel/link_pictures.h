@@ -8,13 +8,12 @@ namespace ksw::panel {
 
 enum class LinkPicture {
     None,     // "0101": no link, both pictures hidden
-    Gigabit,  // "8203", and "0203" (the same link without traffic): the "G" picture
-    Other,    // anything else: the "O" picture
+    Gigabit,  // "8203": the "G" picture
+    Other,    // anything else, "0203", a slot the value does not reach and "(NULL)" included: "O"
 };
 
 // The four hex digits of slot k (bytes 2k + 3 and 2k + 4); shorter when the text ends early.
 QString SlotDigits(const QString& hexValue, int slot);
-// A slot the value does not reach in full shows no picture: nothing is known about its link.
 LinkPicture LinkPictureOfDigits(const QString& digits);
 
 }  // namespace ksw::panel

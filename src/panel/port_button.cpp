@@ -19,7 +19,9 @@ TPortButton::TPortButton(const QString& hint, QWidget* parent) : QAbstractButton
 
 TPortButton* TPortButton::PopupComponent(const QMenu* menu)
 {
-    return menu ? qobject_cast<TPortButton*>(menu->property(kPopupComponent).value<QObject*>()) : nullptr;
+    // Guarded: the panel, and its buttons with it, may have been rebuilt since the popup opened.
+    return menu ? qobject_cast<TPortButton*>(menu->property(kPopupComponent).value<QPointer<QObject>>().data())
+                : nullptr;
 }
 
 void TPortButton::paintEvent(QPaintEvent*)
@@ -45,7 +47,7 @@ void TPortButton::contextMenuEvent(QContextMenuEvent* event)
         QAbstractButton::contextMenuEvent(event);
         return;
     }
-    popupMenu_->setProperty(kPopupComponent, QVariant::fromValue<QObject*>(this));
+    popupMenu_->setProperty(kPopupComponent, QVariant::fromValue(QPointer<QObject>(this)));
     popupMenu_->popup(event->globalPos());
     event->accept();
 }

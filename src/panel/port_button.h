@@ -17,7 +17,8 @@ public:
     void SetPopupMenu(QMenu* menu) { popupMenu_ = menu; }
     QMenu* PopupMenu() const { return popupMenu_; }
 
-    // The button a popup menu was opened from (null before the first one).
+    // The button a popup menu was opened from (null before the first one, and once that button
+    // is destroyed).
     static TPortButton* PopupComponent(const QMenu* menu);
 
 protected:

@@ -2,7 +2,6 @@
 
 #include "dotted_numbers.h"
 
-#include <QDeadlineTimer>
 #include <QRegularExpression>
 #include <algorithm>
 #include <map>
@@ -13,8 +12,6 @@
 #include <sys/socket.h>
 
 namespace {
-
-constexpr int kResolutionLifetimeMs = 60 * 1000;
 
 // A numeric address in the form net-snmp's transport parser takes.
 struct NumericAddress {
@@ -89,17 +86,8 @@ NumericAddress FromSockaddr(const sockaddr* address)
 }
 
 // The first address of a name, IPv4 preferred; null when the name does not resolve.
-NumericAddress Resolve(const QString& name)
+QString LookUpHost(const QString& name)
 {
-    struct Resolution {
-        NumericAddress address;
-        QDeadlineTimer expiry;
-    };
-    static std::map<QString, Resolution> cache;
-    const QString key = name.toLower();
-    if (auto found = cache.find(key); found != cache.end() && !found->second.expiry.hasExpired())
-        return found->second.address;
-
     addrinfo hints{};
     hints.ai_family = AF_UNSPEC;
     hints.ai_socktype = SOCK_DGRAM;
@@ -113,8 +101,46 @@ NumericAddress Resolve(const QString& name)
         }
         freeaddrinfo(results);
     }
-    if (!chosen.IsNull()) cache[key] = {chosen, QDeadlineTimer(kResolutionLifetimeMs)};
-    return chosen;
+    return chosen.text;
+}
+
+HostResolver& Resolver()
+{
+    static HostResolver resolver = LookUpHost;
+    return resolver;
+}
+
+// The outcome of every name looked up, a failure included: a lookup blocks the GUI thread for
+// as long as the resolver takes (its whole time-out when the name server is down), so it is
+// never repeated for an exchange.
+std::map<QString, NumericAddress>& KeptNames()
+{
+    static std::map<QString, NumericAddress> kept;
+    return kept;
+}
+
+NumericAddress Resolve(const QString& name)
+{
+    const QString key = name.toLower();
+    auto& kept = KeptNames();
+    if (auto found = kept.find(key); found != kept.end()) return found->second;
+    const QString text = Resolver()(name);
+    NumericAddress address;
+    if (!text.isEmpty()) address = text.contains(u':') ? ParseIpv6(text) : ParseDottedQuad(text);
+    kept[key] = address;
+    return address;
+}
+
+// The numeric host of an address as the user wrote it; null when it is none.
+NumericAddress HostOf(const QString& address)
+{
+    QString text = address.trimmed();
+    if (text.startsWith(u'[') && text.endsWith(u']')) text = text.mid(1, text.size() - 2);
+    if (text.isEmpty()) return {};
+    if (LooksLikeDottedNumbers(text)) return ParseDottedQuad(text);
+    if (text.contains(u':')) return ParseIpv6(text);
+    if (IsHostName(text)) return Resolve(text);
+    return {};
 }
 
 }  // namespace
@@ -122,19 +148,23 @@ NumericAddress Resolve(const QString& name)
 QString TransportAddress(const QString& address, quint16 port)
 {
     if (port == 0) return {};
-    QString text = address.trimmed();
-    if (text.startsWith(u'[') && text.endsWith(u']')) text = text.mid(1, text.size() - 2);
-    if (text.isEmpty()) return {};
-
-    NumericAddress host;
-    if (LooksLikeDottedNumbers(text))
-        host = ParseDottedQuad(text);
-    else if (text.contains(u':'))
-        host = ParseIpv6(text);
-    else if (IsHostName(text))
-        host = Resolve(text);
+    const NumericAddress host = HostOf(address);
     if (host.IsNull()) return {};
     const QString portText = QString::number(port);
     if (host.family == AF_INET) return QLatin1String("udp:") + host.text + u':' + portText;
     return QLatin1String("udp6:[") + host.text + QLatin1String("]:") + portText;
+}
+
+void ResolveAgentAddress(const QString& address)
+{
+    KeptNames().clear();
+    static_cast<void>(HostOf(address));
+}
+
+HostResolver SetHostResolver(HostResolver resolver)
+{
+    HostResolver previous = std::move(Resolver());
+    Resolver() = resolver ? std::move(resolver) : HostResolver(LookUpHost);
+    KeptNames().clear();
+    return previous;
 }

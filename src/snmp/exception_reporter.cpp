@@ -31,13 +31,18 @@ void ReportException(const QString& message)
 
 void ReportCurrentException()
 {
+    ReportException(CurrentExceptionMessage());
+}
+
+QString CurrentExceptionMessage()
+{
     try {
         throw;
     } catch (const AppException& e) {
-        ReportException(e.message());
+        return e.message();
     } catch (const std::exception& e) {
-        ReportException(QString::fromLocal8Bit(e.what()));
+        return QString::fromLocal8Bit(e.what());
     } catch (...) {
-        ReportException(QStringLiteral("Unknown exception"));
+        return QStringLiteral("Unknown exception");
     }
 }

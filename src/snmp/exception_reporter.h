@@ -14,3 +14,6 @@ ExceptionReporter SetExceptionReporter(ExceptionReporter reporter);
 void ReportException(const QString& message);
 // Reports the exception currently being handled (call from inside a catch block).
 void ReportCurrentException();
+// The message of the exception currently being handled, of whatever type (call from inside a
+// catch block): for the places that show it in a status line and go on.
+QString CurrentExceptionMessage();

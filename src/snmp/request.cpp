@@ -97,11 +97,11 @@ QxPdu QxSNMPRequest::BuildPdu(Mode mode)
         QxSNMPVar& v = Vars.Get(i);
         QxVb vb;
         if (mode == Mode::First) {
-            if (!Vars.IsRequested(i)) continue;
+            if (!Vars.IsRequested(i) || passedEnd_.count(i)) continue;
             v.CurrentOid.clear();
             vb.Oid = kind == VarListKind::ScalarGroup ? ColumnBase(i) + QStringLiteral(".0") : ColumnBase(i);
         } else if (mode == Mode::Continue) {
-            if (!Vars.IsRequested(i)) continue;
+            if (!Vars.IsRequested(i) || passedEnd_.count(i)) continue;
             if (kind == VarListKind::ScalarGroup || kind == VarListKind::SingleInstance)
                 RaiseLibraryError(LibErr::NextOnSingle);
             vb.Oid = v.CurrentOid;
@@ -134,6 +134,7 @@ QxSNMPRequest::Outcome QxSNMPRequest::ProcessAnswer(int code, const QxPdu& answe
                                                    const std::vector<QString>& sentOids)
 {
     const bool table = Vars.IsTable();
+    if (code == kCodeNoSuchName && table) return EndColumnAtErrorIndex(answer, sentOids);
     // First find out whether the answer holds a row at all: when every column has ended, the
     // walk is over and the last row read stays in the values untouched.
     struct Column {
@@ -143,16 +144,10 @@ QxSNMPRequest::Outcome QxSNMPRequest::ProcessAnswer(int code, const QxPdu& answe
     };
     std::vector<Column> columns;
     for (int i = 0; i < Vars.GetCount(); ++i) {
-        if (!Vars.IsRequested(i)) continue;
+        if (!Vars.IsRequested(i) || passedEnd_.count(i)) continue;
         const size_t processed = columns.size();
         if (processed >= answer.Vbs.size()) RaiseMapped(MapSnmpError(kInvalidPdu));
         const QxVb& vb = answer.Vbs[processed];
-        if (code == kCodeNoSuchName && table) {
-            // SNMPv1 ends a walk at the end of the agent's MIB with noSuchName and the OIDs we
-            // sent. We compare with what was sent, so that an empty last table ends cleanly too.
-            const QString& sent = processed < sentOids.size() ? sentOids[processed] : Vars.Get(i).CurrentOid;
-            return vb.Oid == sent ? Outcome::EndOfMib : Outcome::Error;
-        }
         columns.push_back({i, &vb, IsEndOfColumn(ColumnBase(i), Vars.Get(i).CurrentOid, vb.Oid)});
     }
     if (std::all_of(columns.begin(), columns.end(), [](const Column& c) { return c.ended; })) return Outcome::NoRow;
@@ -183,42 +178,84 @@ QxSNMPRequest::Outcome QxSNMPRequest::ProcessAnswer(int code, const QxPdu& answe
         // answer left it, past its end.
         v.CurrentOid = suffix.isEmpty() ? column.vb->Oid : ColumnBase(column.i) + QLatin1Char('.') + suffix;
     }
+    for (const int i : passedEnd_)
+        if (i >= Vars.IndexCount) Vars.Get(i).Value = kNotDone;
     for (int i = 0; i < Vars.GetCount(); ++i) ApplyExpression(i, true);
     return table ? Outcome::Row : Outcome::NoRow;
+}
+
+// SNMPv1 has no endOfMibView: a get-next that passes the end of the agent's MIB in one column
+// fails as a whole with noSuchName, the request's own bindings and that column's position as
+// error index. That column is over; the others may still have rows.
+QxSNMPRequest::Outcome QxSNMPRequest::EndColumnAtErrorIndex(const QxPdu& answer, const std::vector<QString>& sentOids)
+{
+    const auto echoed = [&](size_t at) {
+        return at < sentOids.size() && at < answer.Vbs.size() && answer.Vbs[at].Oid == sentOids[at];
+    };
+    const size_t at = static_cast<size_t>(answer.ErrorIndex) - 1;
+    if (answer.ErrorIndex < 1 || at >= sentOids.size()) {
+        // No column named: the end of the MIB for the whole request, as long as the answer
+        // repeats what was sent (an empty last table ends cleanly too).
+        return echoed(0) ? Outcome::EndOfMib : Outcome::Error;
+    }
+    if (!echoed(at)) return Outcome::Error;
+    size_t position = 0;
+    bool anyLeft = false;
+    for (int i = 0; i < Vars.GetCount(); ++i) {
+        if (!Vars.IsRequested(i) || passedEnd_.count(i)) continue;
+        if (position++ == at)
+            passedEnd_.insert(i);
+        else
+            anyLeft = true;
+    }
+    return anyLeft ? Outcome::ColumnPassedEnd : Outcome::EndOfMib;
 }
 
 bool QxSNMPRequest::ReadSync(bool first)
 {
     if (!Enabled) return false;
     if (Vars.Kind > VarListKind::TableU) RaiseLibraryError(LibErr::BadKind);
-    const QxTarget target = Target();
-    const QxPdu pdu = BuildPdu(first ? Mode::First : Mode::Continue);
-    std::vector<QString> sent;
-    for (const QxVb& vb : pdu.Vbs) sent.push_back(vb.Oid);
-    QxPdu answer;
-    const PduType type = Vars.IsTable() ? PduType::GetNext : PduType::Get;
-    const int status = QxSnmpSession::Instance().SyncRequest(target, type, pdu, answer);
-    const MappedError mapped = MapSnmpError(status != 0 ? status : answer.ErrorStatus);
-    if (mapped.code != 0 && !(mapped.code == kCodeNoSuchName && Vars.IsTable())) RaiseMapped(mapped);
-    switch (ProcessAnswer(mapped.code, answer, sent)) {
-    case Outcome::Row: return true;
-    case Outcome::Error: RaiseMapped(mapped);
-    case Outcome::NoRow:
-    case Outcome::EndOfMib: break;
+    if (first) passedEnd_.clear();
+    for (;;) {
+        const QxTarget target = Target();
+        const QxPdu pdu = BuildPdu(first ? Mode::First : Mode::Continue);
+        std::vector<QString> sent;
+        for (const QxVb& vb : pdu.Vbs) sent.push_back(vb.Oid);
+        QxPdu answer;
+        const PduType type = Vars.IsTable() ? PduType::GetNext : PduType::Get;
+        const int status = QxSnmpSession::Instance().SyncRequest(target, type, pdu, answer);
+        const MappedError mapped = MapSnmpError(status != 0 ? status : answer.ErrorStatus);
+        if (mapped.code != 0 && !(mapped.code == kCodeNoSuchName && Vars.IsTable())) RaiseMapped(mapped);
+        switch (ProcessAnswer(mapped.code, answer, sent)) {
+        case Outcome::Row: return true;
+        case Outcome::Error: RaiseMapped(mapped);
+        case Outcome::ColumnPassedEnd:
+            if (!Enabled) return false;
+            continue;
+        case Outcome::NoRow:
+        case Outcome::EndOfMib: return false;
+        }
+        return false;
     }
-    return false;
 }
 
 void QxSNMPRequest::ReadAsync(Callback callback, bool first)
 {
     if (!Enabled) return;
     if (Vars.Kind > VarListKind::TableU) RaiseLibraryError(LibErr::BadKind);
-    const QxTarget target = Target();
-    const QxPdu pdu = BuildPdu(first ? Mode::First : Mode::Continue);
-    SendAsync(target, Vars.IsTable() ? PduType::GetNext : PduType::Get, pdu, true, std::move(callback));
+    if (first) passedEnd_.clear();
+    SendRead(std::move(callback), first);
 }
 
-void QxSNMPRequest::SendAsync(const QxTarget& target, PduType type, const QxPdu& pdu, bool readValues,
+void QxSNMPRequest::SendRead(Callback callback, bool first)
+{
+    const QxTarget target = Target();
+    const QxPdu pdu = BuildPdu(first ? Mode::First : Mode::Continue);
+    SendAsync(target, Vars.IsTable() ? PduType::GetNext : PduType::Get, pdu,
+              first ? Exchange::ReadFirst : Exchange::ReadNext, std::move(callback));
+}
+
+void QxSNMPRequest::SendAsync(const QxTarget& target, PduType type, const QxPdu& pdu, Exchange exchange,
                               Callback callback)
 {
     std::vector<QString> sent;
@@ -228,11 +265,11 @@ void QxSNMPRequest::SendAsync(const QxTarget& target, PduType type, const QxPdu&
     std::weak_ptr<int> alive = alive_;
     const int status = QxSnmpSession::Instance().AsyncRequest(
         target, type, pdu,
-        [this, alive, handle, readValues, sent = std::move(sent), callback = std::move(callback)](
+        [this, alive, handle, exchange, sent = std::move(sent), callback = std::move(callback)](
             int reason, const QxPdu& answer, const QxTarget& t) {
             if (alive.expired()) return;
             pending_.erase(*handle);
-            OnAnswer(reason, answer, t, readValues, sent, callback);
+            OnAnswer(reason, answer, t, exchange, sent, callback);
         },
         handle.get());
     const MappedError mapped = MapSnmpError(status);
@@ -296,12 +333,13 @@ void QxSNMPRequest::WriteAsync(Callback callback, const QString& selection, cons
     if (!Enabled) return;
     QxTarget target;
     const QxPdu pdu = BuildWrite(selection, values, target);
-    SendAsync(target, PduType::Set, pdu, false, std::move(callback));
+    SendAsync(target, PduType::Set, pdu, Exchange::Write, std::move(callback));
 }
 
-void QxSNMPRequest::OnAnswer(int reason, const QxPdu& answer, const QxTarget& target, bool readValues,
+void QxSNMPRequest::OnAnswer(int reason, const QxPdu& answer, const QxTarget& target, Exchange exchange,
                              const std::vector<QString>& sentOids, const Callback& callback)
 {
+    const bool readValues = exchange != Exchange::Write;
     if (reason == kReasonSessionClosed) {
         --Outstanding;
         return;
@@ -327,6 +365,14 @@ void QxSNMPRequest::OnAnswer(int reason, const QxPdu& answer, const QxTarget& ta
             switch (ProcessAnswer(mapped.code, answer, sentOids)) {
             case Outcome::Row: error.Done = false; break;
             case Outcome::NoRow: break;
+            case Outcome::ColumnPassedEnd:
+                // The walk goes on with the other columns; the answer to that exchange calls back.
+                if (Enabled) {
+                    SendRead(callback, exchange == Exchange::ReadFirst);
+                    --Outstanding;
+                    return;
+                }
+                [[fallthrough]];  // stopped meanwhile: the walk ends with the rows read
             case Outcome::EndOfMib: {
                 const MappedError ok = MapSnmpError(0);
                 error.Code = ok.code;

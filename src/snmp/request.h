@@ -64,18 +64,26 @@ public:
 
 private:
     enum class Mode { First, Continue, Set };
-    enum class Outcome { Row, NoRow, EndOfMib, Error };
+    // ColumnPassedEnd: an SNMPv1 agent said one column has nothing further (noSuchName at its
+    // error index); the same exchange goes again without it.
+    enum class Outcome { Row, NoRow, EndOfMib, ColumnPassedEnd, Error };
+    enum class Exchange { Write, ReadFirst, ReadNext };
 
     QxPdu BuildPdu(Mode mode);
     QxTarget Target() const;
     QxSNMPProfile Profile() const;
     Outcome ProcessAnswer(int code, const QxPdu& answer, const std::vector<QString>& sentOids);
+    Outcome EndColumnAtErrorIndex(const QxPdu& answer, const std::vector<QString>& sentOids);
     void PrepareWrite(const QString& selection, const QStringList* values);
     QxPdu BuildWrite(const QString& selection, const QStringList* values, QxTarget& target);
-    void SendAsync(const QxTarget& target, PduType type, const QxPdu& pdu, bool readValues, Callback callback);
-    void OnAnswer(int reason, const QxPdu& answer, const QxTarget& target, bool readValues,
+    void SendRead(Callback callback, bool first);
+    void SendAsync(const QxTarget& target, PduType type, const QxPdu& pdu, Exchange exchange, Callback callback);
+    void OnAnswer(int reason, const QxPdu& answer, const QxTarget& target, Exchange exchange,
                   const std::vector<QString>& sentOids, const Callback& callback);
 
+    // Columns of the current walk that an SNMPv1 agent said have nothing further: no longer
+    // asked for, "(NOTDONE)" in every later row.
+    std::set<int> passedEnd_;
     // Exchanges sent and not answered, so that the destructor can detach them.
     std::set<QxRequestHandle> pending_;
     // Exchanges whose callback is running right now; they cannot complete while we wait.

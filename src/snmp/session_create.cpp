@@ -1,6 +1,7 @@
 // Start-up of the process-wide session: net-snmp, the local SNMPv3 identity and its boot
 // counter, the default agent profile and the event pump.
 
+#include "agent_address.h"
 #include "bootcounter.h"
 #include "errors.h"
 #include "netsnmp_library.h"
@@ -46,5 +47,6 @@ void CreateSession(const QString& directory)
 
     NetSnmpLibrary::SetLocalEngine(kLocalEngineId, nextBoots);
     DefaultProfile() = QxSNMPProfile{};
+    ResolveAgentAddress(DefaultProfile().Device.Address);
     SnmpEventProcessor::Instance().Start();
 }

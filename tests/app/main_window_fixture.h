@@ -33,10 +33,12 @@ public:
     SimProcess& Sim() { return sim_; }
     const StartupFixture& Install() const { return install_; }
 
-    // Creates the window, shows it and waits for its first activation.
+    // Creates the window (a TMainForm, or a test's own kind of it), shows it and waits for its
+    // first activation.
+    template <typename Form = TMainForm>
     TMainForm* Open(const QStringList& parameters = kDemoParameters)
     {
-        form_ = std::make_unique<TMainForm>(parameters);
+        form_ = std::make_unique<Form>(parameters);
         form_->show();
         if (!QTest::qWaitFor([this] { return form_->FirstActivationDone(); }, 20000)) return nullptr;
         return form_.get();

@@ -137,9 +137,9 @@ void TestLaunchModule::commandLines_data()
         << ConfigKeys({{"Version", "3"}, {"ContextName", "ctx"}, {"PrivProtocol", "1"}, {"PrivPassword", "pp"}})
         << agent << v1 + " /t161 /v3 /d /m1 /n /cctx /p2 /Ppp";
     QTest::newRow("v3 file turned off by a last /v1") << v3File << agent + QStringList{"/v1"} << v1;
-    QTest::newRow("v3 from switches: unknown numbers left out")
+    QTest::newRow("v3 from switches: the five agent switches go even when empty")
         << "" << agent + QStringList{"/v3", "/nuser", "/l1", "/Asecret"}
-        << v1 + " /v3 /d /nuser /l1 /Asecret";
+        << v1 + " /t /v3 /d /m /nuser /l1 /Asecret";
     QTest::newRow("v3 from switches, all of them")
         << "" << agent + QStringList{"/v3", "/t1161", "/d8000", "/m3", "/nuser", "/cctx", "/l3", "/a3", "/Aap", "/p2", "/Ppp"}
         << v1 + " /t1161 /v3 /d8000 /m3 /nuser /cctx /l3 /a3 /Aap /p2 /Ppp";
@@ -172,8 +172,8 @@ void TestLaunchModule::valuesWithBlanksStayOneArgument()
     profile.Security.Version = 3;
     const ModuleCommand command = BuildModuleCommand("/opt/nc dir/MIB.EXE", "/TMIB_ARP", settings, profile);
     QCOMPARE(command.program, QString("/opt/nc dir/MIB.EXE"));
-    QCOMPARE(command.arguments, (QStringList{"/I10.0.0.5", "/Rmy community", "/Ww", "/TMIB_ARP", "/v3", "/d",
-                                             "/nthe user", "/Apass word"}));
+    QCOMPARE(command.arguments, (QStringList{"/I10.0.0.5", "/Rmy community", "/Ww", "/TMIB_ARP", "/t", "/v3", "/d",
+                                             "/m", "/nthe user", "/Apass word"}));
 }
 
 void TestLaunchModule::resolveExecutable()

@@ -20,6 +20,8 @@
 #include "panel/ksw7116_panel_form.h"
 #include "panel/port_button.h"
 #include "platform/message_box.h"
+#include "snmp/agent_address.h"
+#include "snmp/profile.h"
 #include "snmp_tools.h"
 
 using ksw::catalogue::MainMenu;
@@ -66,6 +68,26 @@ QString EditText(QWidget* page, int row)
     return edit ? edit->text() : QString();
 }
 
+void OpenPopupOn(TPortButton* button)
+{
+    QContextMenuEvent rightClick(QContextMenuEvent::Mouse, QPoint(3, 3), button->mapToGlobal(QPoint(3, 3)));
+    QApplication::sendEvent(button, &rightClick);
+    QMenu* popup = button->PopupMenu();
+    QTRY_VERIFY(popup->isVisible());
+    popup->hide();
+}
+
+// What the panel's set-up throws in the window below.
+std::function<void()> panelSetUpFailure;
+
+class FailingPanelSetUp : public TMainForm {
+public:
+    using TMainForm::TMainForm;
+
+protected:
+    void SetUpPanelBindings(TKSW7116PanelForm&) override { panelSetUpFailure(); }
+};
+
 }  // namespace
 
 class TestMainWindow : public QObject {
@@ -85,7 +107,12 @@ private slots:
     void rmonStateReadAfterItsPage();
     void siblingModuleStatus();
     void refreshPanel();
+    void popupAfterRefreshPanel();
+    void refreshPanelLooksAgentUpAgain();
     void helpAndAbout();
+    // Last: the windows these open start the session over with their own simulator.
+    void panelSetUpErrorsGoToStatusLine_data();
+    void panelSetUpErrorsGoToStatusLine();
     void agentNotAnswering();
 
 private:
@@ -354,6 +381,100 @@ void TestMainWindow::refreshPanel()
         QVERIFY(button->PopupMenu());
     }
     QTRY_VERIFY_WITH_TIMEOUT(LedColour(form_->CurrentPanel(), "PowerLedPanel") == 0x00FF00, kPollWaitMs);
+}
+
+// The popup remembers the button it was opened on; "Refresh Panel" destroys that button.
+void TestMainWindow::popupAfterRefreshPanel()
+{
+    OpenPopupOn(form_->findChild<TPortButton*>("Port3Button"));
+    form_->RefreshPanel();
+    QAction* information = form_->findChild<QAction*>("port_popup.port_information");
+    QVERIFY(!RunModal([&] { information->trigger(); }, [](QWidget*) {}, 1000));
+    for (TPortButton* button : form_->PortButtons()) QVERIFY(!button->isChecked());
+
+    // The popup of a button of the new panel opens that port's page.
+    auto* port7 = form_->CurrentPanel()->findChild<TPortButton*>("Port7Button");
+    OpenPopupOn(port7);
+    QString title;
+    QVERIFY(RunModal([&] { information->trigger(); }, [&](QWidget* page) { title = page->windowTitle(); }));
+    QCOMPARE(title, QStringLiteral("Port Information Table : 127.0.0.1 / Port 7"));
+    QVERIFY(port7->isChecked());
+}
+
+// The agent's name is looked up when the panel is refreshed, and not by its polls.
+void TestMainWindow::refreshPanelLooksAgentUpAgain()
+{
+    QStringList lookups;
+    bool nameServerUp = false;
+    const HostResolver saved = SetHostResolver([&](const QString& name) {
+        lookups << name;
+        return nameServerUp ? QStringLiteral("127.0.0.1") : QString();
+    });
+    const QString address = DefaultProfile().Device.Address;
+    DefaultProfile().Device.Address = QStringLiteral("ksw-sim.test");
+
+    form_->RefreshPanel();
+    QCOMPARE(lookups, QStringList{"ksw-sim.test"});
+    const QString unresolved = QStringLiteral("Get: Invalid IP Address or DNS name!");
+    QTRY_VERIFY_WITH_TIMEOUT(StatusPanel0(form_)->text().startsWith(unresolved), kPollWaitMs);
+    StatusPanel0(form_)->clear();
+    QTRY_VERIFY_WITH_TIMEOUT(StatusPanel0(form_)->text().startsWith(unresolved), kPollWaitMs);
+    QCOMPARE(lookups.size(), 1);
+
+    nameServerUp = true;
+    form_->RefreshPanel();
+    QCOMPARE(lookups.size(), 2);
+    QTRY_VERIFY_WITH_TIMEOUT(StatusPanel0(form_)->text().startsWith("Get: Ok! Request: Led Status."), kPollWaitMs);
+    QCOMPARE(form_->findChild<QLabel*>("ST_RmonState")->text(), QStringLiteral("enabled"));
+    StatusPanel0(form_)->clear();
+    QTRY_VERIFY_WITH_TIMEOUT(StatusPanel0(form_)->text().startsWith("Get: Ok!"), kPollWaitMs);
+    QCOMPARE(lookups.size(), 2);
+
+    DefaultProfile().Device.Address = address;
+    SetHostResolver(saved);
+    form_->RefreshPanel();
+}
+
+void TestMainWindow::panelSetUpErrorsGoToStatusLine_data()
+{
+    QTest::addColumn<int>("thrown");  // 0: a standard exception, 1: anything else
+    QTest::addColumn<QString>("status");
+    QTest::newRow("standard exception") << 0 << "LED object out of reach";
+    QTest::newRow("anything else") << 1 << "Unknown exception";
+}
+
+void TestMainWindow::panelSetUpErrorsGoToStatusLine()
+{
+    QFETCH(int, thrown);
+    QFETCH(QString, status);
+    panelSetUpFailure = [thrown] {
+        if (thrown == 0) throw std::runtime_error("LED object out of reach");
+        throw 42;
+    };
+    MainWindowFixture failing;
+    QVERIFY2(failing.Start({"--clock-rate", "0"}), qPrintable(failing.Error()));
+    TMainForm* form = failing.Open<FailingPanelSetUp>();
+    QVERIFY(form);
+    QCOMPARE(StatusPanel0(form)->text(), status);
+
+    // Embedding went on: the panel with its pictures and buttons, then the status reads.
+    TKSW7116PanelForm* panel = form->CurrentPanel();
+    QVERIFY(panel && panel->isVisible());
+    QCOMPARE(form->PanelWindows().size(), 1);
+    QCOMPARE(form->width(), panel->width() + 3);
+    QVERIFY(panel->findChild<QLabel*>("Port1G")->isHidden());
+    QCOMPARE(form->PortButtons().size(), 18);
+    QCOMPARE(form->findChild<QLabel*>("ST_RmonState")->text(), QStringLiteral("enabled"));
+
+    // And the window works.
+    auto* port2 = panel->findChild<TPortButton*>("Port2Button");
+    port2->click();
+    QVERIFY(port2->isChecked());
+    QString title;
+    QAction* deviceInformation = form->findChild<QAction*>("basic_configuration.device_management.device_information");
+    QVERIFY(RunModal([&] { deviceInformation->trigger(); }, [&](QWidget* page) { title = page->windowTitle(); }));
+    QCOMPARE(title, QStringLiteral("Device Information: 127.0.0.1"));
+    failing.Close();
 }
 
 void TestMainWindow::helpAndAbout()

@@ -296,10 +296,10 @@ void TestFaultMatrix::reads_data()
          {"--drop", "45", "--seed", "3"}, QString(), {}, {}, {}, -1},
         {"answers after the time-out", 1, {"--delay", "700"}, {"--delay", "700"}, {"--delay", "700"}, TimedOut(), {},
          {}, {}, 0},
-        // SNMPv1 cannot tell noSuchName in a walk from the end of the agent's MIB: the walk ends
-        // with the rows read, as every v1 manager ends it.
+        // SNMPv1 cannot tell noSuchName in a walk from the end of the agent's MIB: the column it
+        // names ends there and the others go on to the last row, as v1 managers walk.
         {"v1 noSuchName", 0, {"--fault", kSysName + "=noSuchName"}, {"--fault", kIfDescr5 + "=noSuchName"},
-         {"--fault", kLedObject + "=noSuchName"}, Status(2), {}, Ok(), {}, 4},
+         {"--fault", kLedObject + "=noSuchName"}, Status(2), {}, Ok(), {}, kPortCount},
         {"v2c noSuchObject", 1, {"--fault", kSysName + "=noSuchObject"}, {"--fault", kIfDescr5 + "=noSuchObject"},
          {"--fault", kLedObject + "=noSuchObject"}, Ok(), {}, {}, {}, kPortCount},
         {"v2c noSuchInstance", 1, {"--fault", kSysName + "=noSuchInstance"},

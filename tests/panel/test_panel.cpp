@@ -188,16 +188,26 @@ void TestPanel::linkPictures_data()
     QTest::newRow("dark switch") << LedValue({}) << QStringList{};
     QTest::newRow("port 3 at 1000 Mb/s with traffic") << LedValue({{3, "8203"}}) << QStringList{"Port3G"};
     QTest::newRow("port 3 at 100 Mb/s") << LedValue({{3, "0201"}}) << QStringList{"Port3O"};
-    QTest::newRow("port 3 at 1000 Mb/s without traffic") << LedValue({{3, "0203"}}) << QStringList{"Port3G"};
+    QTest::newRow("port 3 at 1000 Mb/s without traffic") << LedValue({{3, "0203"}}) << QStringList{"Port3O"};
     QTest::newRow("slot 15 is port 15") << LedValue({{15, "8203"}}) << QStringList{"Port15G"};
     QTest::newRow("slot 16 is the first combo port") << LedValue({{16, "8203"}}) << QStringList{"Combo1G"};
     QTest::newRow("slot 17 is port 16") << LedValue({{17, "0201"}}) << QStringList{"Port16O"};
     QTest::newRow("slot 18 is the second combo port") << LedValue({{18, "0202"}}) << QStringList{"Combo2O"};
     QTest::newRow("lower-case hex") << LedValue({{1, "0a01"}}) << QStringList{"Port1O"};
+    // A slot the value does not reach in full is not a dark port: it shows "O".
+    const auto otherFromSlot = [](int first) {
+        QStringList pictures;
+        for (int slot = first; slot <= 18; ++slot) {
+            const QString port = QStringLiteral("Port%1").arg(slot == 17 ? 16 : slot);
+            pictures << (slot == 16 ? "Combo1" : slot == 18 ? "Combo2" : port) + 'O';
+        }
+        return pictures;
+    };
     // Ten octets reach slots 1 and 2; slot 3 has its state but no colour byte.
-    QTest::newRow("short value: only the slots it reaches")
-        << LedValue({{1, "8203"}, {2, "0201"}, {3, "8203"}}, 10) << QStringList{"Port1G", "Port2O"};
-    QTest::newRow("empty value") << QString() << QStringList{};
+    QTest::newRow("short value: the slots it does not reach show O")
+        << LedValue({{1, "8203"}, {2, "0101"}, {3, "8203"}}, 10) << QStringList{"Port1G"} + otherFromSlot(3);
+    QTest::newRow("empty value") << QString() << otherFromSlot(1);
+    QTest::newRow("missing value") << QStringLiteral("(NULL)") << otherFromSlot(1);
 }
 
 void TestPanel::linkPictures()

@@ -6,6 +6,7 @@
 
 #include "silent_port.h"
 #include "sim_agent.h"
+#include "snmp/agent_address.h"
 #include "snmp/errors.h"
 #include "snmp/request.h"
 #include "snmp/session.h"
@@ -135,8 +136,12 @@ private slots:
     void tableWalk_data();
     void tableWalk();
     void sparseColumnsKeepTheirRows();
+    void agentNameLookedUpOnce_data();
+    void agentNameLookedUpOnce();
     void endOfMibInSnmpV1_data();
     void endOfMibInSnmpV1();
+    void v1ColumnEndingEarly_data();
+    void v1ColumnEndingEarly();
     void timeout_data();
     void timeout();
     void notDoneIsNeverWritten();
@@ -331,6 +336,31 @@ void TestRequest::sparseColumnsKeepTheirRows()
         QCOMPARE(rows[k - 1], (QStringList{QString::number(k), "(NOTDONE)", QStringLiteral("KSW-7116 Port %1").arg(k)}));
 }
 
+void TestRequest::agentNameLookedUpOnce_data()
+{
+    AddBothModes();
+}
+
+// An agent given by name: a whole walk, one exchange per row, looks the name up once.
+void TestRequest::agentNameLookedUpOnce()
+{
+    QFETCH(bool, async);
+    int lookups = 0;
+    const HostResolver saved = SetHostResolver([&](const QString&) {
+        ++lookups;
+        return QStringLiteral("127.0.0.1");
+    });
+    DefaultProfile().Device.Address = QStringLiteral("ksw-sim.test");
+    QxSNMPRequest request;
+    request.Vars = QxSNMPVarList(kIfTable, VarListKind::Table, 1);
+    const int mark = sim_.LogMark();
+    const QList<QStringList> rows = Walk(request, async);
+    SetHostResolver(saved);
+    QCOMPARE(rows.size(), 16);
+    QCOMPARE(sim_.Received("GETNEXT", mark).size(), 17);
+    QCOMPARE(lookups, 1);
+}
+
 void TestRequest::endOfMibInSnmpV1_data()
 {
     QTest::addColumn<bool>("async");
@@ -362,6 +392,46 @@ void TestRequest::endOfMibInSnmpV1()
         QCOMPARE(last.Message, QStringLiteral("Ok!"));
         QVERIFY(last.Done);
     }
+}
+
+void TestRequest::v1ColumnEndingEarly_data()
+{
+    AddBothModes();
+}
+
+// An SNMPv1 agent ends one column of several with noSuchName at that column's error index: that
+// column shows "(NOTDONE)" from there on, the others keep every row, and the rest of the walk
+// no longer asks for it.
+void TestRequest::v1ColumnEndingEarly()
+{
+    QFETCH(bool, async);
+    SimAgent sim;
+    QVERIFY2(sim.Start({"--fault", "1.3.6.1.2.1.2.2.1.2.9=endOfMibView"}), qPrintable(sim.Error()));
+    DefaultProfile() = sim.Profile(0);
+    QxSNMPRequest request;
+    request.Vars = QxSNMPVarList(kIfTable, VarListKind::Table, 1);
+    QxSNMPError last;
+    last.Code = 1;
+    const QList<QStringList> rows = Walk(request, async, &last);
+
+    QCOMPARE(rows.size(), 16);
+    for (int k = 1; k <= 16; ++k) {
+        const QString description = k < 9 ? QStringLiteral("KSW-7116 Port %1").arg(k) : QStringLiteral("(NOTDONE)");
+        QCOMPARE(rows[k - 1].mid(0, 3), (QStringList{QString::number(k), description, "6"}));
+        QVERIFY(rows[k - 1][3] == QLatin1String("1") || rows[k - 1][3] == QLatin1String("2"));
+    }
+    if (async) {
+        QCOMPARE(last.Code, 0);
+        QVERIFY(last.Done);
+    }
+    const QStringList sent = sim.Received("GETNEXT");
+    qsizetype refused = 0;  // the request the agent refused: the one that asks after port 8's description
+    while (refused < sent.size() && !sent[refused].contains(QLatin1String("1.3.6.1.2.1.2.2.1.2.8="))) ++refused;
+    QVERIFY(refused > 0 && refused < sent.size());
+    for (qsizetype i = refused + 1; i < sent.size(); ++i)
+        QVERIFY2(!sent[i].contains(QLatin1String("1.3.6.1.2.1.2.2.1.2.")), qPrintable(sent[i]));
+    QCOMPARE(sent.size(), 18);  // a row each, the same row again without the column, the end
+    QCOMPARE(request.Outstanding, 0);
 }
 
 void TestRequest::timeout_data()

@@ -56,6 +56,7 @@ private slots:
     void transportAddress_data();
     void transportAddress();
     void targetCarriesCommunitiesOrUser();
+    void hostNameLookedUpOnceUntilResolvedAgain();
     void agentRefusalsHaveTheirOwnMessages_data();
     void agentRefusalsHaveTheirOwnMessages();
 };
@@ -247,6 +248,47 @@ void TestSessionSetup::targetCarriesCommunitiesOrUser()
     QCOMPARE(pdu.SecurityLevel, 3);
     QCOMPARE(pdu.ContextName, QStringLiteral("bridge"));
     QCOMPARE(pdu.ContextEngineId, QStringLiteral("800007e580"));
+}
+
+// A lookup blocks the GUI thread for the resolver's time-out when the name server is down: every
+// target built for a name uses the one outcome, a failure too, until the agent is resolved again.
+void TestSessionSetup::hostNameLookedUpOnceUntilResolvedAgain()
+{
+    QStringList lookups;
+    bool nameServerUp = false;
+    const HostResolver saved = SetHostResolver([&](const QString& name) {
+        lookups << name;
+        return nameServerUp && name == QLatin1String("switch.test") ? QStringLiteral("127.0.0.1") : QString();
+    });
+    const auto outcome = [](const QString& address) {
+        QxSNMPProfile profile;
+        profile.Device = {address, 1161};
+        try {
+            return BuildTarget(profile, 100, 1).TransportAddress;
+        } catch (const AppException& error) {
+            return QString::number(error.code());
+        }
+    };
+
+    ResolveAgentAddress(QStringLiteral("switch.test"));
+    for (int exchange = 0; exchange < 3; ++exchange)
+        QCOMPARE(outcome(QStringLiteral("switch.test")), QStringLiteral("-509"));
+    QCOMPARE(lookups, QStringList{"switch.test"});
+
+    nameServerUp = true;
+    QCOMPARE(outcome(QStringLiteral("Switch.Test")), QStringLiteral("-509"));  // names are not case-sensitive
+    ResolveAgentAddress(QStringLiteral("switch.test"));
+    for (int exchange = 0; exchange < 3; ++exchange)
+        QCOMPARE(outcome(QStringLiteral("switch.test")), QStringLiteral("udp:127.0.0.1:1161"));
+    QCOMPARE(lookups, (QStringList{"switch.test", "switch.test"}));
+
+    // Another name is looked up on first use, then kept too; numeric addresses never are.
+    QCOMPARE(outcome(QStringLiteral("other.test")), QStringLiteral("-509"));
+    QCOMPARE(outcome(QStringLiteral("other.test")), QStringLiteral("-509"));
+    QCOMPARE(outcome(QStringLiteral("192.0.2.7")), QStringLiteral("udp:192.0.2.7:1161"));
+    ResolveAgentAddress(QStringLiteral("192.0.2.7"));
+    QCOMPARE(lookups, (QStringList{"switch.test", "switch.test", "other.test"}));
+    SetHostResolver(saved);
 }
 
 // Refusals that a stock agent cannot be made to send: each report counter, and the library's
