@@ -18,6 +18,7 @@ namespace {
 const QString kError = QStringLiteral("[ERROR]");
 const QString kVarList = QStringLiteral("[VARLIST]");
 const QString kTime = QStringLiteral("[TIME]");
+const QString kNotComplete = QStringLiteral("Get data not complete");
 
 // "hh:mm:ss" on the 12-hour clock, a blank and the locale's AM or PM designator.
 QString StatusTime()
@@ -61,14 +62,14 @@ QxSNMPRequest2Controls::QxSNMPRequest2Controls(QWidget* owner)
         connect(owner, &QObject::destroyed, this, [this] {
             ownerGone_ = true;
             request_->Enabled = false;
-            queued_.clear();
+            waitingGets_ = 0;
         });
 }
 
 QxSNMPRequest2Controls::~QxSNMPRequest2Controls()
 {
     alive_.reset();  // callbacks still on their way find the binding gone
-    queued_.clear();
+    waitingGets_ = 0;
     request_->Enabled = false;
     if (ownerGone_) request_->CancelOutstanding();
     request_.reset();  // waits up to 6 s for answers on their way
@@ -102,8 +103,13 @@ bool QxSNMPRequest2Controls::HasStatusTarget() const
 
 void QxSNMPRequest2Controls::ShowStatus(const QString& message)
 {
+    ShowStatus(message, Operation);
+}
+
+void QxSNMPRequest2Controls::ShowStatus(const QString& message, int operation)
+{
     if (ownerGone_) return;
-    QString line = CatalogueText(Catalogue::StatusTemplates, Operation == OperationGet ? 0 : 1);
+    QString line = CatalogueText(Catalogue::StatusTemplates, operation == OperationGet ? 0 : 1);
     const QString& name = Vars().Name;
     if (name.isEmpty()) {
         // Without a name the request part goes: the blank, "Request:", the placeholder and
@@ -163,52 +169,40 @@ QxSNMPError QxSNMPRequest2Controls::Success() const
     return ok;
 }
 
-// ---- Queue ----------------------------------------------------------------------------------
+// ---- Waiting reads ---------------------------------------------------------------------------
 
-void QxSNMPRequest2Controls::Enqueue(Queued operation)
-{
-    if (!request_->Enabled) return;  // stopped: nothing starts, nothing waits
-    queued_.push_back(std::move(operation));
-}
-
-void QxSNMPRequest2Controls::RunNextQueued()
+void QxSNMPRequest2Controls::RunWaitingGets()
 {
     const std::weak_ptr<int> alive = alive_;
-    while (!busy_ && !queued_.empty()) {
+    while (!busy_ && waitingGets_ > 0) {
         if (!request_->Enabled) {
-            queued_.clear();
+            waitingGets_ = 0;
             return;
         }
-        const Queued next = std::move(queued_.front());
-        queued_.pop_front();
-        // Nobody waits on this call to catch what the operation raises when it starts.
-        RunAndReport([&] {
-            if (next.set)
-                StartSet(next.refresh, next.collect, next.selection, next.values ? &*next.values : nullptr);
-            else
-                StartGet();
-        });
+        --waitingGets_;
+        // Nobody waits on this call to catch what the read raises when it starts.
+        RunAndReport([this] { StartGet(); });
         if (alive.expired()) return;
     }
 }
 
 void QxSNMPRequest2Controls::Get()
 {
-    if (busy_ || !queued_.empty()) {
-        Enqueue({});
+    if (!Idle()) {
+        if (request_->Enabled) ++waitingGets_;  // stopped: nothing starts, nothing waits
         return;
     }
     StartGet();
 }
 
+void QxSNMPRequest2Controls::RaiseIfBusy() const
+{
+    if (!Idle()) throw AppException(kNotComplete);
+}
+
 void QxSNMPRequest2Controls::Set(bool refresh, bool collect, const QString& selection, const QStringList* values)
 {
-    if (busy_ || !queued_.empty()) {
-        Queued operation{true, refresh, collect, selection, std::nullopt};
-        if (values) operation.values = *values;
-        Enqueue(std::move(operation));
-        return;
-    }
+    RaiseIfBusy();
     StartSet(refresh, collect, selection, values);
 }
 
@@ -267,7 +261,7 @@ void QxSNMPRequest2Controls::GetSync()
     --syncDepth_;
     busy_ = false;
     if (HasStatusTarget()) ShowStatus(Success().Message);
-    RunNextQueued();
+    RunWaitingGets();
 }
 
 void QxSNMPRequest2Controls::ReadNext(bool first)
@@ -315,7 +309,7 @@ void QxSNMPRequest2Controls::FinishGet()
     if (HasStatusTarget()) ShowStatus(Success().Message);
     CallCompletion(Success());
     if (alive.expired()) return;
-    RunNextQueued();
+    RunWaitingGets();
 }
 
 // ---- Set ------------------------------------------------------------------------------------
@@ -350,7 +344,7 @@ void QxSNMPRequest2Controls::StartSet(bool refresh, bool collect, const QString&
             StartGet();
             return;  // the get runs what waits when it is done
         }
-        RunNextQueued();
+        RunWaitingGets();
         return;
     }
     busy_ = true;
@@ -382,13 +376,13 @@ void QxSNMPRequest2Controls::OnSetAnswer(const QxSNMPError& error)
     if (alive.expired()) return;
     if (Vars().IsTable() && RefreshAfterSet) {
         if (busy_) {
-            queued_.push_front({});  // the completion handler started something: the refresh follows it
+            ++waitingGets_;  // the completion handler started something: the refresh follows it
             return;
         }
         RunAndReport([this] { StartGet(); });
         if (alive.expired() || busy_) return;
     }
-    RunNextQueued();
+    RunWaitingGets();
 }
 
 // ---- Outcome --------------------------------------------------------------------------------
@@ -406,7 +400,7 @@ void QxSNMPRequest2Controls::Fail(bool get, const QxSNMPError& error)
     if (alive.expired()) return;
     CallCompletion(error);
     if (alive.expired()) return;
-    RunNextQueued();
+    RunWaitingGets();
 }
 
 void QxSNMPRequest2Controls::CallCompletion(const QxSNMPError& error)
@@ -418,19 +412,18 @@ void QxSNMPRequest2Controls::CallCompletion(const QxSNMPError& error)
 
 bool QxSNMPRequest2Controls::WaitWhileBusy(int timeoutMs)
 {
-    const auto idle = [this] { return !busy_ && queued_.empty(); };
-    if (idle()) return true;
+    if (Idle()) return true;
     // The running operation is on the stack below us, or its answer can only come after the
     // callback we are in has returned: waiting here could never end early.
     if (syncDepth_ > 0 || QxSnmpSession::Instance().Delivering()) return false;
     const std::weak_ptr<int> alive = alive_;
     QElapsedTimer clock;
     clock.start();
-    while (!idle() && clock.elapsed() < timeoutMs) {
+    while (!Idle() && clock.elapsed() < timeoutMs) {
         QEventLoop loop;
         QTimer::singleShot(10, &loop, &QEventLoop::quit);
         loop.exec();
         if (alive.expired()) return true;
     }
-    return idle();
+    return Idle();
 }

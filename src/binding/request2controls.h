@@ -7,10 +7,8 @@
 #include <QPointer>
 #include <QString>
 #include <QStringList>
-#include <deque>
 #include <functional>
 #include <memory>
-#include <optional>
 
 #include "snmp/errors.h"
 #include "snmp/request.h"
@@ -44,14 +42,21 @@ public:
     void SetStatusTarget(QLabel* statusPanel);
     bool HasStatusTarget() const;
 
-    // Reads the variable list. An operation asked for while another runs (or waits) waits for
-    // it and then runs, in the order asked; clearing the request's Enabled drops what waits.
+    // Reads the variable list. A read asked for while an operation runs waits for it and then
+    // runs; clearing the request's Enabled drops what waits.
     // In synchronous mode errors of the engine are raised to the caller; in asynchronous mode
     // errors of the exchanges end in GetFailed/SetFailed and the completion handler.
     void Get();
+    // Writes the variable list. Refused (RaiseIfBusy) while an operation runs or waits.
     void Set(bool refresh = true, bool collect = true, const QString& selection = QString(),
              const QStringList* values = nullptr);
+    // Raises "Get data not complete" while an operation runs or waits. A write never waits:
+    // by the time it ran, the page would have given back the rows it excluded, and a read would
+    // have replaced the values it collected.
+    void RaiseIfBusy() const;
+    // A status line with the template of the current operation, or of the one given.
     void ShowStatus(const QString& message);
+    void ShowStatus(const QString& message, int operation);
 
     // Processes events until no operation runs or waits, or until the time runs out. Returns
     // true when idle. Returns false at once when the running operation cannot finish before
@@ -88,17 +93,8 @@ protected:
     std::weak_ptr<int> AliveToken() const { return alive_; }
 
 private:
-    // An operation asked for while another ran; it runs entirely at its turn (a set collects
-    // the controls then, not when it was asked for).
-    struct Queued {
-        bool set = false;
-        bool refresh = true;
-        bool collect = true;
-        QString selection;
-        std::optional<QStringList> values;
-    };
-    void Enqueue(Queued operation);
-    void RunNextQueued();
+    bool Idle() const { return !busy_ && waitingGets_ == 0; }
+    void RunWaitingGets();
     void StartGet();
     void StartSet(bool refresh, bool collect, const QString& selection, const QStringList* values);
     void GetSync();
@@ -121,6 +117,7 @@ private:
     bool busy_ = false;
     // Synchronous operations of this binding on the stack right now.
     int syncDepth_ = 0;
-    std::deque<Queued> queued_;
+    // Reads asked for while an operation ran; they run one after the other once it is done.
+    int waitingGets_ = 0;
     std::shared_ptr<int> alive_ = std::make_shared<int>(0);
 };

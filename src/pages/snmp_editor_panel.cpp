@@ -71,13 +71,12 @@ void TSNMPEditorPanel::btnClearChecksClick()
 bool TSNMPEditorPanel::SetCheckedRows(QAbstractButton* button)
 {
     QxSNMPRequest2Edits* binding = binding_;
-    if (!binding) return false;
+    if (!binding || !ReadyToWrite(binding)) return false;
     bool written = false;
     {
         ScopedBindingMode synchronous(binding, QxSNMPRequest2Controls::ModeSync);
         ScopedAccessCodes access(binding);
         GuardedStatus(binding, [&] {
-            binding->Operation = QxSNMPRequest2Controls::OperationSet;
             CollectBindingValues(*binding);
             bool empty = false;
             QxSNMPVarList& vars = binding->Vars();
@@ -93,9 +92,9 @@ bool TSNMPEditorPanel::SetCheckedRows(QAbstractButton* button)
             }
             binding->Set(false, false, QString(), nullptr);
             written = true;
-        });
+        }, QxSNMPRequest2Controls::OperationSet);
     }
-    // A dialog stays open when the agent refused the write, so the user can correct the input.
+    // A dialog stays open when the write was refused, so the user can correct the input.
     if (written && button->property("tag").toInt() == 1) button->window()->close();
     return written;
 }

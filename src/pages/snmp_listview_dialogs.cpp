@@ -58,11 +58,14 @@ void TSNMPListViewPanel::RunAddDialog()
 
 void TSNMPListViewPanel::RunEditDialog()
 {
-    QxSNMPRequest2Edits* binding = binding_;
+    const QPointer<QxSNMPRequest2Edits> binding = binding_;
     if (binding && binding->Mode == QxSNMPRequest2Controls::ModeAsync) {
         // Let a running read end first, so that it does not overwrite the row being edited.
+        // Events run meanwhile: the page may be closed (its binding destroyed) or destroyed.
+        const QPointer<TSNMPListViewPanel> self(this);
         binding->Request().Enabled = false;
         binding->WaitWhileBusy(kEditWaitMs);
+        if (!self || !binding) return;
         binding->Request().Enabled = true;
     }
     RunRowDialog(DialogKind::Edit);
@@ -72,8 +75,9 @@ void TSNMPListViewPanel::RunRowDialog(DialogKind kind)
 {
     QxSNMPRequest2Edits* binding = binding_;
     if (!binding || dialogOpen_) return;
+    const QPointer<TSNMPListViewPanel> self(this);
     ShowRowDialog(kind, binding);
-    btnRefreshClick();
+    if (self) btnRefreshClick();
 }
 
 void TSNMPListViewPanel::ShowRowDialog(DialogKind kind, QxSNMPRequest2Edits* binding)
@@ -82,17 +86,20 @@ void TSNMPListViewPanel::ShowRowDialog(DialogKind kind, QxSNMPRequest2Edits* bin
     QWidget* page = window();
     TMsgPanel* messages = MsgPanel();
 
-    QDialog dialog(page);
-    dialog.setObjectName(adding ? QStringLiteral("dlgAdd") : QStringLiteral("dlgEdit"));
-    dialog.setWindowTitle(page->windowTitle() + (adding ? QStringLiteral(" (Add)") : QStringLiteral(" (Edit)")));
-    dialog.setModal(true);
+    // On the heap: a page destroyed while the dialog runs takes its child dialog with it.
+    const QPointer<TSNMPListViewPanel> self(this);
+    const QPointer<QDialog> dialog = new QDialog(page);
+    dialog->setObjectName(adding ? QStringLiteral("dlgAdd") : QStringLiteral("dlgEdit"));
+    dialog->setWindowTitle(page->windowTitle() + (adding ? QStringLiteral(" (Add)") : QStringLiteral(" (Edit)")));
+    dialog->setModal(true);
 
     std::vector<RemovedItem> removed;
     std::vector<int> hiddenRows;
     dialogOpen_ = true;
-    // Declared after the dialog so that it runs first: the grid and the message area must be
-    // back on the page before the dialog takes its children with it.
+    // The grid and the message area go back to the page before the dialog, which would take
+    // them with it, is destroyed.
     Finally restore([&, this] {
+        if (!self) return;  // the dialog, the grid and the message area went with the page
         dialogOpen_ = false;
         for (int row : hiddenRows) grid_->SetRowHidden(row, false);
         for (auto item = removed.rbegin(); item != removed.rend(); ++item) {
@@ -105,10 +112,11 @@ void TSNMPListViewPanel::ShowRowDialog(DialogKind kind, QxSNMPRequest2Edits* bin
         grid_->ScrollHome();
         SetMsgPanel(messages);
         if (binding_) binding_->SetConstraintOwner(page);
+        delete dialog.data();
     });
 
-    binding->SetConstraintOwner(&dialog);
-    auto* frame = new TSNMPPanel(&dialog, binding, messages);
+    binding->SetConstraintOwner(dialog);
+    auto* frame = new TSNMPPanel(dialog, binding, messages);
     frame->SetContent(grid_);
     grid_->EnableRows();
 
@@ -153,11 +161,11 @@ void TSNMPListViewPanel::ShowRowDialog(DialogKind kind, QxSNMPRequest2Edits* bin
     connect(buttons->btnClearChecks, &QPushButton::clicked, frame,
             Guarded([this] { grid_->ClearChecks(); }));
 
-    frame->AttachToForm(&dialog);
-    CentreOnOwner(&dialog, page);
+    frame->AttachToForm(dialog);
+    CentreOnOwner(dialog, page);
     if (adding) {
         ListView()->ClearSelection();
         SetRowButtonsEnabled(false);
     }
-    dialog.exec();
+    dialog->exec();
 }

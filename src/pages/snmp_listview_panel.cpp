@@ -2,8 +2,9 @@
 
 #include <QComboBox>
 #include <QHelpEvent>
-#include <QMouseEvent>
 #include <QLabel>
+#include <QMouseEvent>
+#include <QPointer>
 #include <QPushButton>
 #include <QToolTip>
 
@@ -102,7 +103,8 @@ void TSNMPListViewPanel::ListView1Click()
 
 void TSNMPListViewPanel::ListView1DblClick()
 {
-    if (editHidden_ || CtrlBtnPanel()->btnEdit->isHidden()) return;
+    // Also where nothing can be written (no "Edit" button): the dialog then shows the row.
+    if (editHidden_) return;
     if (ListView()->SelectedRow() >= 0) btnEditClick();
 }
 
@@ -145,32 +147,38 @@ void TSNMPListViewPanel::btnRefreshClick()
     ListView1Change();
 }
 
+// The dialogs let events run: the page may be gone when they return.
 void TSNMPListViewPanel::btnEditClick()
 {
+    const QPointer<TSNMPListViewPanel> self(this);
     if (BeforeEdit) BeforeEdit();
     RunEditDialog();
-    if (AfterEdit) AfterEdit();
+    if (self && AfterEdit) AfterEdit();
 }
 
 void TSNMPListViewPanel::btnAddClick()
 {
+    const QPointer<TSNMPListViewPanel> self(this);
     if (BeforeAdd) BeforeAdd();
     RunAddDialog();
-    if (AfterAdd) AfterAdd();
+    if (self && AfterAdd) AfterAdd();
 }
 
 void TSNMPListViewPanel::btnDeleteClick()
 {
-    QxSNMPRequest2Edits* binding = binding_;
     const int statusVar = listPanel_->DeleteStatusVar;
-    if (!binding || statusVar < 0 || statusVar >= binding->Vars().GetCount() || ListView()->SelectedRow() < 0) return;
-    if (!ConfirmOkCancel(window(), QStringLiteral("Are you sure to delete it?"))) return;
+    if (!binding_ || statusVar < 0 || statusVar >= binding_->Vars().GetCount() || ListView()->SelectedRow() < 0)
+        return;
+    if (!ReadyToWrite(binding_)) return;
+    // The question lets events run: the page may have been closed meanwhile.
+    const QPointer<TSNMPListViewPanel> self(this);
+    if (!ConfirmOkCancel(window(), QStringLiteral("Are you sure to delete it?")) || !self || !binding_) return;
+    QxSNMPRequest2Edits* binding = binding_;
 
     ScopedBindingMode synchronous(binding, QxSNMPRequest2Controls::ModeSync);
     {
         ScopedAccessCodes access(binding);
         GuardedStatus(binding, [&] {
-            binding->Operation = QxSNMPRequest2Controls::OperationSet;
             QxSNMPVarList& vars = binding->Vars();
             // Only the row's index and its status go out.
             for (int i = 0; i < vars.GetCount(); ++i)
@@ -178,7 +186,7 @@ void TSNMPListViewPanel::btnDeleteClick()
             CollectBindingValues(*binding);
             vars.Get(statusVar).Value = listPanel_->DeleteStatusText;
             binding->Set(false, false, QString(), nullptr);
-        });
+        }, QxSNMPRequest2Controls::OperationSet);
     }
     btnRefreshClick();
 }

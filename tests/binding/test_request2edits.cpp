@@ -1,6 +1,6 @@
 // The binding of requests to page controls against ksw-sim: reading a scalar group and a
 // table into controls and a list view, writing what the page ticked, status lines and
-// message boxes, queued operations, and pages that go away while their binding is busy.
+// message boxes, writes refused while busy and reads that wait, and pages that go away while their binding is busy.
 
 #include <QtTest>
 
@@ -10,6 +10,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStatusBar>
+#include <functional>
 
 #include "binding/guarded.h"
 #include "binding/listview.h"
@@ -95,7 +96,8 @@ private slots:
     void getFailed();
     void setFailedGoesToMemo();
     void syncErrorsReachThePage();
-    void queuedOperationsRunInOrder();
+    void setWhileBusyIsRefused_data();
+    void setWhileBusyIsRefused();
     void stopDropsWhatWaits();
     void pageDeletedWhileWaiting();
     void pageDeletedInsideSyncWalk();
@@ -358,24 +360,53 @@ void TestRequest2Edits::syncErrorsReachThePage()
     QCOMPARE(page.completions, QStringList{});
 }
 
-// Operations asked for while one runs wait and run in the order asked, each whole.
-void TestRequest2Edits::queuedOperationsRunInOrder()
+void TestRequest2Edits::setWhileBusyIsRefused_data()
 {
+    QTest::addColumn<bool>("writing");
+    QTest::newRow("while a read runs") << false;
+    QTest::newRow("while a write runs") << true;
+}
+
+// A write asked for while the binding reads or writes (or a read waits) is refused at once and
+// never sent later; a read asked for meanwhile waits and runs, and reports as a read.
+void TestRequest2Edits::setWhileBusyIsRefused()
+{
+    QFETCH(bool, writing);
     Page page(kSystemPage, VarListKind::ScalarGroup, 0);
+    auto* memo = new QPlainTextEdit(page.window);
+    page.binding->SetStatusTarget(memo);
     QLineEdit* location = page.Edit(1);
-    location->setText(QStringLiteral("queued 1"));
+    location->setText(QStringLiteral("first"));
     const int mark = sim_.LogMark();
-    page.binding->Set(true, true, QStringLiteral("1"));
+    if (writing)
+        page.binding->Set(true, true, QStringLiteral("1"));
+    else
+        page.binding->Get();
     page.binding->Get();
-    const QStringList second{QStringLiteral("queued 2")};
-    page.binding->Set(true, false, QStringLiteral("1"), &second);
-    page.binding->Get();
+    location->setText(QStringLiteral("refused"));
+    const QStringList values{QStringLiteral("refused too")};
+    const std::function<void()> writes[] = {
+        [&] { page.binding->Set(true, true, QStringLiteral("1")); },
+        [&] { page.binding->Set(true, false, QStringLiteral("1"), &values); },
+    };
+    for (const auto& write : writes) {
+        try {
+            write();
+            QFAIL("a write while busy was accepted");
+        } catch (const AppException& e) {
+            QCOMPARE(e.message(), QStringLiteral("Get data not complete"));
+        }
+    }
     QVERIFY(page.WaitIdle());
-    QCOMPARE(page.completions, (QStringList{"set 0", "get 0", "set 0", "get 0"}));
-    QCOMPARE(sim_.Received("SET", mark), (QStringList{"1.3.6.1.2.1.1.6.0=STRING:\"queued 1\"",
-                                                      "1.3.6.1.2.1.1.6.0=STRING:\"queued 2\""}));
-    QCOMPARE(sim_.Received("GET", mark).size(), 2);
-    QCOMPARE(location->text(), QStringLiteral("queued 2"));
+    QTest::qWait(200);
+    QCOMPARE(sim_.Received("SET", mark),
+             writing ? QStringList{"1.3.6.1.2.1.1.6.0=STRING:\"first\""} : QStringList{});
+    QCOMPARE(sim_.Received("GET", mark).size(), writing ? 1 : 2);
+    QCOMPARE(page.completions, writing ? (QStringList{"set 0", "get 0"}) : (QStringList{"get 0", "get 0"}));
+    const QStringList lines = memo->toPlainText().split(QLatin1Char('\n'));
+    QCOMPARE(lines.size(), 2);
+    QVERIFY2(lines[0].startsWith(writing ? QStringLiteral("Set: Ok!") : QStringLiteral("Get: Ok!")), qPrintable(lines[0]));
+    QVERIFY2(lines[1].startsWith(QStringLiteral("Get: Ok!")), qPrintable(lines[1]));
 }
 
 void TestRequest2Edits::stopDropsWhatWaits()
@@ -384,12 +415,11 @@ void TestRequest2Edits::stopDropsWhatWaits()
     const int mark = sim_.LogMark();
     page.binding->Get();
     page.binding->Get();
-    page.binding->Set();
+    page.binding->Get();
     page.binding->Request().Enabled = false;
     QVERIFY(page.WaitIdle());
     QCOMPARE(page.completions, QStringList{"get 0"});
     QCOMPARE(sim_.Received("GET", mark).size(), 1);
-    QCOMPARE(sim_.Received("SET", mark).size(), 0);
     page.binding->Request().Enabled = true;
     page.binding->Get();
     QVERIFY(page.WaitIdle());

@@ -58,8 +58,10 @@ T* Find(const QWidget* parent, const QString& name)
 }
 
 // Runs `inspect` on the dialog called `name` once it is shown (from inside its modal loop),
-// then closes it if `inspect` left it open. Gives up after `timeoutMs`.
-inline void WhenDialogOpens(const QString& name, std::function<void(QDialog*)> inspect, int timeoutMs = 20000)
+// then closes it if `inspect` left it open. Gives up after `timeoutMs`, or when the returned
+// watcher is deleted.
+inline QPointer<QTimer> WhenDialogOpens(const QString& name, std::function<void(QDialog*)> inspect,
+                                        int timeoutMs = 20000)
 {
     auto* timer = new QTimer;
     auto started = std::make_shared<int>(0);
@@ -82,6 +84,7 @@ inline void WhenDialogOpens(const QString& name, std::function<void(QDialog*)> i
         }
     });
     timer->start();
+    return timer;
 }
 
 }  // namespace pagetest

@@ -28,6 +28,7 @@ using namespace pagetest;
 namespace {
 
 const QString kVlanEntry = QStringLiteral("1.3.6.1.2.1.17.7.1.4.3.1");
+constexpr int kSlowMs = 2000;
 
 const QxSNMPVarDesc kSystem[] = {
     {"1.3.6.1.2.1.1.1", "System Description", VarType::DisplayString, AccessRead},
@@ -124,10 +125,19 @@ private slots:
     void refusedAddKeepsDialogOpen();
     void refreshTwiceStartsOneWalk();
     void closingWaitsForRunningRead();
+    void writeDuringReadIsRefused_data();
+    void writeDuringReadIsRefused();
+    void pageGoesDuringEditWait_data();
+    void pageGoesDuringEditWait();
 
 private:
+    // A table page on ksw-sim answering every request `kSlowMs` late: the walk's first row is
+    // on the list while its end is still on the way.
+    std::unique_ptr<TConfigForm> SlowVlanPageInMidWalk(TSNMPListViewPanel** table);
+
     QTemporaryDir sessionDir_;
     SimAgent sim_;
+    SimAgent slow_;
     QStringList messages_;
     bool answer_ = true;
 };
@@ -135,6 +145,7 @@ private:
 void TestGenericPages::initTestCase()
 {
     QVERIFY2(sim_.Start(), qPrintable(sim_.Error()));
+    QVERIFY2(slow_.Start({"--delay", QString::number(kSlowMs)}), qPrintable(slow_.Error()));
     CreateSession(sessionDir_.path());
 }
 
@@ -473,6 +484,118 @@ void TestGenericPages::closingWaitsForRunningRead()
     QVERIFY2(clock.elapsed() >= 1000, qPrintable(QString::number(clock.elapsed())));
     // The answer arrived while the page waited: it was written, not dropped on a dead binding.
     QVERIFY(Memo(form.get()).startsWith(QStringLiteral("Get: ")));
+}
+
+std::unique_ptr<TConfigForm> TestGenericPages::SlowVlanPageInMidWalk(TSNMPListViewPanel** table)
+{
+    DefaultProfile() = slow_.Profile(1);
+    DefaultProfile().Timeout = 2 * kSlowMs / 10;
+    auto form = TablePage(kVlans, 1, kVlanStatus, "createAndGo", kVlanStatus, "destroy", table);
+    form->resize(700, 450);
+    form->show();
+    if (!QTest::qWaitFor([&] { return (*table)->ListView()->RowCount() == 1; }, 3 * kSlowMs)) return nullptr;
+    if (!form->Binding()->Busy()) return nullptr;
+    return form;
+}
+
+void TestGenericPages::writeDuringReadIsRefused_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::newRow("scalar page: Set Checked") << "btnSetChecked";
+    QTest::newRow("table page: Add, then Set Checked") << "btnAdd";
+    QTest::newRow("table page: Edit, then Set Checked") << "btnEdit";
+    QTest::newRow("table page: Delete") << "btnDelete";
+}
+
+// A write asked for while the page still reads sends nothing, neither now nor once the read is
+// done: the status line says so, the read still reports as a read, the rows the write would
+// have left out are back, and a dialog stays open with what the user typed.
+void TestGenericPages::writeDuringReadIsRefused()
+{
+    QFETCH(QString, button);
+    const int mark = slow_.LogMark();
+    std::unique_ptr<TConfigForm> form;
+    bool keptOpen = false;
+    if (button == "btnSetChecked") {
+        DefaultProfile() = slow_.Profile(1);
+        DefaultProfile().Timeout = 2 * kSlowMs / 10;
+        form = ScalarPage(kSystem);
+        form->show();
+        QTRY_VERIFY_WITH_TIMEOUT(!Edit(form.get(), 0)->text().isEmpty() && !form->Binding()->Busy(), 3 * kSlowMs);
+        Edit(form.get(), 2)->setText(QStringLiteral("typed"));
+        Check(form.get(), 2)->click();
+        Button(form.get(), "btnRefresh")->click();
+        QVERIFY(form->Binding()->Busy());
+        Button(form.get(), "btnSetChecked")->click();
+    } else {
+        TSNMPListViewPanel* table = nullptr;
+        form = SlowVlanPageInMidWalk(&table);
+        QVERIFY(form);
+        if (button != "btnAdd") ClickRow(table->ListView(), 0);
+        QxSNMPRequest2Edits* binding = form->Binding();
+        WhenDialogOpens(button == "btnAdd" ? QStringLiteral("dlgAdd") : QStringLiteral("dlgEdit"), [&](QDialog* dialog) {
+            QVERIFY(binding->Busy());
+            if (button == "btnAdd") Edit(dialog, 0)->setText(QStringLiteral("10"));
+            Edit(dialog, kVlanName)->setText(QStringLiteral("typed"));
+            Check(dialog, kVlanName)->click();
+            Button(dialog, "btnSetChecked")->click();
+            keptOpen = dialog->isVisible() && Edit(dialog, kVlanName)->text() == QStringLiteral("typed");
+        });
+        QVERIFY(binding->Busy());
+        Button(form.get(), button.toLatin1().constData())->click();
+        if (button != "btnDelete") QVERIFY(keptOpen);
+    }
+    QxSNMPRequest2Edits* binding = form->Binding();
+    QVERIFY2(Memo(form.get()).contains(QStringLiteral("Set: Get data not complete")), qPrintable(Memo(form.get())));
+    QVERIFY(NoneExcluded(binding));
+    QCOMPARE(binding->Mode, int(QxSNMPRequest2Controls::ModeAsync));
+
+    QTRY_VERIFY_WITH_TIMEOUT(!binding->Busy(), 6 * kSlowMs);
+    QTest::qWait(300);
+    QCOMPARE(slow_.Received("SET", mark), QStringList{});
+    const QString memo = Memo(form.get());
+    QVERIFY2(!memo.contains(QStringLiteral("Set: Ok!")), qPrintable(memo));
+    QVERIFY2(memo.section(QLatin1Char('\n'), -1).startsWith(QStringLiteral("Get: Ok!")), qPrintable(memo));
+}
+
+void TestGenericPages::pageGoesDuringEditWait_data()
+{
+    QTest::addColumn<bool>("destroyed");
+    QTest::newRow("closed") << false;
+    QTest::newRow("destroyed") << true;
+}
+
+// "Edit" first lets a running walk end, processing events for up to a second. A page closed
+// meanwhile has destroyed its binding, a page destroyed meanwhile is gone itself: no dialog
+// opens and neither is touched again.
+void TestGenericPages::pageGoesDuringEditWait()
+{
+    QFETCH(bool, destroyed);
+    TSNMPListViewPanel* table = nullptr;
+    auto form = SlowVlanPageInMidWalk(&table);
+    QVERIFY(form);
+    ClickRow(table->ListView(), 0);
+    QPointer<QxSNMPRequest2Edits> binding = form->Binding();
+    bool opened = false;
+    QPointer<QTimer> watcher = WhenDialogOpens(QStringLiteral("dlgEdit"), [&](QDialog*) { opened = true; });
+    QTimer going;
+    going.setSingleShot(true);
+    QObject::connect(&going, &QTimer::timeout, [&] {
+        if (destroyed)
+            form.reset();
+        else
+            form->close();
+    });
+    going.start(200);
+    QPointer<QPushButton> edit = Button(form.get(), "btnEdit");
+    QVERIFY(edit->isEnabled());
+    edit->click();
+    delete watcher.data();
+    QVERIFY(binding.isNull());
+    QVERIFY(!opened);
+    QCOMPARE(form == nullptr, destroyed);
+    QCOMPARE(edit.isNull(), destroyed);
+    if (!destroyed) QVERIFY(!form->isVisible());
 }
 
 QTEST_MAIN(TestGenericPages)
