@@ -128,12 +128,11 @@ void declareBridge(SwitchSim& sim)
     const TableDecl vlanStaticTable = {
         oids::kVlanStaticEntry, "dot1qVlanStaticEntry", {IndexPart::integer(1, 4094)},
         {
-            {1, "dot1qVlanIndex", syntax::unsigned32({1, 4094}), Access::NotAccessible},
-            {2, "dot1qVlanStaticName", syntax::displayString(32), Access::ReadCreate, Value::Octets("")},
-            {3, "dot1qVlanStaticEgressPorts", syntax::portList(kPortListOctets, ports), Access::ReadCreate},
-            {4, "dot1qVlanForbiddenEgressPorts", syntax::portList(kPortListOctets, ports), Access::ReadCreate},
-            {5, "dot1qVlanStaticUntaggedPorts", syntax::portList(kPortListOctets, ports), Access::ReadCreate},
-            {6, "dot1qVlanStaticRowStatus", syntax::rowStatus(), Access::ReadCreate},
+            {1, "dot1qVlanStaticName", syntax::displayString(32), Access::ReadCreate, Value::Octets("")},
+            {2, "dot1qVlanStaticEgressPorts", syntax::portList(kPortListOctets, ports), Access::ReadCreate},
+            {3, "dot1qVlanForbiddenEgressPorts", syntax::portList(kPortListOctets, ports), Access::ReadCreate},
+            {4, "dot1qVlanStaticUntaggedPorts", syntax::portList(kPortListOctets, ports), Access::ReadCreate},
+            {5, "dot1qVlanStaticRowStatus", syntax::rowStatus(), Access::ReadCreate},
         },
     };
 
@@ -152,7 +151,7 @@ void declareBridge(SwitchSim& sim)
     TableDef& vlans = store.declare(vlanStaticTable);
     const std::string everyPort = portListOf(1, ports, kPortListOctets);
     store.addRow(vlans, {kDefaultVlan},
-                 {{2, Value::Octets("default")}, {3, Value::Octets(everyPort)}, {5, Value::Octets(everyPort)}});
+                 {{1, Value::Octets("default")}, {2, Value::Octets(everyPort)}, {4, Value::Octets(everyPort)}});
     vlans.permanentRows.insert({kDefaultVlan});
 }
 
