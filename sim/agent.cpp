@@ -141,6 +141,10 @@ bool Agent::Impl::start(std::string* error)
     init_agent(kAppName);
     init_vacm_conf();
     init_vacm_config_tokens();
+    init_usmStats();
+    init_usmUser();
+    init_vacm_vars();
+    init_vacm_context();
     for (const Oid& root : sim.store().subtreeRoots()) {
         std::vector<oid> arcs(root.begin(), root.end());
         netsnmp_handler_registration* reg =
