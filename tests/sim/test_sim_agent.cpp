@@ -1,7 +1,6 @@
 // ksw-sim as an SNMP agent, driven by net-snmp's own tools: the three versions with the
 // default communities and users, access control, users made and removed through the USM user
-// table, the end of a walk, the command line and a
-// clean stop on SIGINT and SIGTERM.
+// table, the end of a walk, the command line and a clean stop on SIGINT and SIGTERM.
 
 #include <QtTest>
 #include <csignal>
