@@ -95,7 +95,7 @@ bool Agent::Impl::writeConfiguration(std::string* error)
     if (options.readCommunity != options.writeCommunity)
         conf << "rocommunity" << six << " " << quotedWord(options.readCommunity) << " default\n";
     conf << "rwcommunity" << six << " " << quotedWord(options.writeCommunity) << " default\n";
-    for (const UserSpec& user : options.users) {
+    for (const UserAccount& user : options.users) {
         conf << "createUser " << quotedWord(user.name) << " " << user.auth << " " << quotedWord(user.authPassword);
         if (!user.priv.empty()) conf << " " << user.priv << " " << quotedWord(user.privPassword);
         conf << "\n";
@@ -127,7 +127,7 @@ bool Agent::Impl::start(std::string* error)
     netsnmp_ds_set_boolean(NETSNMP_DS_APPLICATION_ID, NETSNMP_DS_AGENT_DONT_LOG_TCPWRAPPERS_CONNECTS, 1);
     const std::string confDir = (workDir / "conf").string();
     const std::string persistDir = (workDir / "persist").string();
-    const std::string listenAt = options.transportSpec();
+    const std::string listenAt = options.listenAddress();
     netsnmp_ds_set_boolean(NETSNMP_DS_APPLICATION_ID, NETSNMP_DS_AGENT_AGENTX_MASTER, 0);
     netsnmp_ds_set_string(NETSNMP_DS_LIBRARY_ID, NETSNMP_DS_LIB_CONFIGURATION_DIR, confDir.c_str());
     // The library reads SNMPCONFPATH instead of the folder above when it is set: the agent's
@@ -141,6 +141,10 @@ bool Agent::Impl::start(std::string* error)
     init_agent(kAppName);
     init_vacm_conf();
     init_vacm_config_tokens();
+    init_usmStats();
+    init_usmUser();
+    init_vacm_vars();
+    init_vacm_context();
     for (const Oid& root : sim.store().subtreeRoots()) {
         std::vector<oid> arcs(root.begin(), root.end());
         netsnmp_handler_registration* reg =

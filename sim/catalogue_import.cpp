@@ -3,7 +3,8 @@
 // scalars at ".0"; a port popup's objects at <port>.<medium>; a table's columns with the rows
 // its index columns call for (catalogue_rows.h), every table of one page holding the same rows.
 // Values come from catalogue_values.h. Objects declared before (mib_*.cpp, with behaviour) keep
-// their first declaration; so does a table's INDEX.
+// their first declaration; so does a table's INDEX. The SNMPv3 user and access tables are left
+// to the agent library (oids::kLibraryServed).
 //
 // What all pages together say about one OID counts: an object read on one page and written on
 // another is read-write; a column that is one page's Add status creates and removes rows.
@@ -18,6 +19,7 @@
 #include "catalogue_rows.h"
 #include "catalogue_values.h"
 #include "descriptor_import.h"
+#include "mib_oids.h"
 #include "switch_sim.h"
 
 namespace ksw::sim {
@@ -51,6 +53,12 @@ std::vector<Page> genericPages()
 bool hasOid(const QxSNMPVarDesc& d)
 {
     return d.Oid && *d.Oid;
+}
+
+bool servedByAgentLibrary(const Oid& oid)
+{
+    return std::any_of(std::begin(oids::kLibraryServed), std::end(oids::kLibraryServed),
+                       [&](const char* root) { return startsWith(oid, oidOf(root)); });
 }
 
 std::string entryOf(const std::string& oid)
@@ -97,7 +105,7 @@ private:
     // The object as every page together declares it; null when no page reads or writes it.
     const ObjectUse* served(const QxSNMPVarDesc& d) const
     {
-        if (!hasOid(d)) return nullptr;
+        if (!hasOid(d) || servedByAgentLibrary(oidOf(d.Oid))) return nullptr;
         auto it = uses_.find(d.Oid);
         if (it == uses_.end() || !(it->second.access & (AccessRead | AccessWrite))) return nullptr;
         return &it->second;

@@ -28,9 +28,6 @@ struct ExplicitRows {
 constexpr ExplicitRows kExplicitRows[] = {
     // A stand-alone switch is unit 1 of its stack.
     {"1.3.6.1.4.1.58126.12.11.1.9.4.1", {"1"}},
-    // VACM: the switch's two users (security model 3, USM) in a read-write and a read-only group.
-    {"1.3.6.1.6.3.16.1.2.1", {"3|admin", "3|monitor"}},
-    {"1.3.6.1.6.3.16.1.4.1", {"rwgroup||3|3", "rogroup||3|2"}},
     // SNMP-TARGET-MIB and SNMP-NOTIFICATION-MIB: one trap receiver and its parameters.
     {"1.3.6.1.6.3.12.1.3.1", {"params1"}},
     {"1.3.6.1.6.3.13.1.1.1", {"trap"}},

@@ -50,7 +50,7 @@ void declareFrameCounters(SwitchSim& sim)
         return t.outUcast + t.outMulticast + t.outBroadcast;
     };
     const std::vector<IndexPart> portIndex = {IndexPart::integer(1, 65535)};
-    const TableSpec tpPortTable = {
+    const TableDecl tpPortTable = {
         "1.3.6.1.2.1.17.4.4.1", "dot1dTpPortEntry", portIndex,
         {
             {1, "dot1dTpPort", syntax::integer({1, 65535}), Access::ReadOnly, {},
@@ -63,7 +63,7 @@ void declareFrameCounters(SwitchSim& sim)
             {5, "dot1dTpPortInDiscards", syntax::counter32(), Access::ReadOnly},
         },
     };
-    const TableSpec hcPortTable = {
+    const TableDecl hcPortTable = {
         "1.3.6.1.2.1.17.4.5.1", "dot1dTpHCPortEntry", portIndex,
         {
             {1, "dot1dTpHCPortInFrames", syntax::counter64(), Access::ReadOnly, {},
@@ -74,7 +74,7 @@ void declareFrameCounters(SwitchSim& sim)
         },
     };
     // The high 32 bits of the frame counts, for managers that only see the 32-bit counters.
-    const TableSpec overflowTable = {
+    const TableDecl overflowTable = {
         "1.3.6.1.2.1.17.4.6.1", "dot1dTpPortOverflowEntry", portIndex,
         {
             {1, "dot1dTpPortInOverflowFrames", syntax::counter32(), Access::ReadOnly, {},
@@ -84,8 +84,8 @@ void declareFrameCounters(SwitchSim& sim)
             {3, "dot1dTpPortInOverflowDiscards", syntax::counter32(), Access::ReadOnly},
         },
     };
-    for (const TableSpec* tableSpec : {&tpPortTable, &hcPortTable, &overflowTable}) {
-        TableDef& table = sim.store().declare(*tableSpec);
+    for (const TableDecl* tableDecl : {&tpPortTable, &hcPortTable, &overflowTable}) {
+        TableDef& table = sim.store().declare(*tableDecl);
         for (int port = 1; port <= sim.model().ports; ++port) sim.store().addRow(table, {static_cast<uint32_t>(port)});
     }
 }
@@ -98,7 +98,7 @@ void declareBridge(SwitchSim& sim)
     const int fdbEntries = sim.settings().fdbEntries;
     ObjectStore& store = sim.store();
 
-    const ScalarSpec scalars[] = {
+    const ScalarDecl scalars[] = {
         {"1.3.6.1.2.1.17.1.1", "dot1dBaseBridgeAddress", syntax::macAddress(), Access::ReadOnly,
          Value::Octets(sim.bridgeMac())},
         {"1.3.6.1.2.1.17.1.2", "dot1dBaseNumPorts", syntax::integer(), Access::ReadOnly, Value::Integer(ports)},
@@ -110,14 +110,14 @@ void declareBridge(SwitchSim& sim)
     store.declare(scalars);
     declareFrameCounters(sim);
 
-    const TableSpec fdbTable = {
+    const TableDecl fdbTable = {
         "1.3.6.1.2.1.17.7.1.2.1.1", "dot1qFdbEntry", {IndexPart::integer(1, 4294967295LL)},
         {
             {1, "dot1qFdbId", syntax::unsigned32({1, 4294967295LL}), Access::NotAccessible},
             {2, "dot1qFdbDynamicCount", syntax::counter32(), Access::ReadOnly},
         },
     };
-    const TableSpec tpFdbTable = {
+    const TableDecl tpFdbTable = {
         oids::kTpFdbEntry, "dot1qTpFdbEntry", {IndexPart::integer(1, 4294967295LL), IndexPart::fixedOctets(6)},
         {
             {1, "dot1qTpFdbAddress", syntax::macAddress(), Access::NotAccessible},
@@ -125,15 +125,14 @@ void declareBridge(SwitchSim& sim)
             {3, "dot1qTpFdbStatus", syntax::enumeration({1, 2, 3, 4, 5}), Access::ReadOnly},
         },
     };
-    const TableSpec vlanStaticTable = {
+    const TableDecl vlanStaticTable = {
         oids::kVlanStaticEntry, "dot1qVlanStaticEntry", {IndexPart::integer(1, 4094)},
         {
-            {1, "dot1qVlanIndex", syntax::unsigned32({1, 4094}), Access::NotAccessible},
-            {2, "dot1qVlanStaticName", syntax::displayString(32), Access::ReadCreate, Value::Octets("")},
-            {3, "dot1qVlanStaticEgressPorts", syntax::portList(kPortListOctets, ports), Access::ReadCreate},
-            {4, "dot1qVlanForbiddenEgressPorts", syntax::portList(kPortListOctets, ports), Access::ReadCreate},
-            {5, "dot1qVlanStaticUntaggedPorts", syntax::portList(kPortListOctets, ports), Access::ReadCreate},
-            {6, "dot1qVlanStaticRowStatus", syntax::rowStatus(), Access::ReadCreate},
+            {1, "dot1qVlanStaticName", syntax::displayString(32), Access::ReadCreate, Value::Octets("")},
+            {2, "dot1qVlanStaticEgressPorts", syntax::portList(kPortListOctets, ports), Access::ReadCreate},
+            {3, "dot1qVlanForbiddenEgressPorts", syntax::portList(kPortListOctets, ports), Access::ReadCreate},
+            {4, "dot1qVlanStaticUntaggedPorts", syntax::portList(kPortListOctets, ports), Access::ReadCreate},
+            {5, "dot1qVlanStaticRowStatus", syntax::rowStatus(), Access::ReadCreate},
         },
     };
 
@@ -152,7 +151,7 @@ void declareBridge(SwitchSim& sim)
     TableDef& vlans = store.declare(vlanStaticTable);
     const std::string everyPort = portListOf(1, ports, kPortListOctets);
     store.addRow(vlans, {kDefaultVlan},
-                 {{2, Value::Octets("default")}, {3, Value::Octets(everyPort)}, {5, Value::Octets(everyPort)}});
+                 {{1, Value::Octets("default")}, {2, Value::Octets(everyPort)}, {4, Value::Octets(everyPort)}});
     vlans.permanentRows.insert({kDefaultVlan});
 }
 

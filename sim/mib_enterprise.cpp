@@ -39,7 +39,7 @@ void declareEnterprise(SwitchSim& sim)
         return link;
     };
 
-    const ScalarSpec scalars[] = {
+    const ScalarDecl scalars[] = {
         {"1.3.6.1.4.1.58126.11.101.2.2.1.1.1", "Total Number of Ports", syntax::integer(), Access::ReadOnly,
          Value::Integer(sim.model().ports)},
         {"1.3.6.1.4.1.58126.11.101.2.2.1.1.2", "Number of Ports In Use", syntax::integer(), Access::ReadOnly, {},
@@ -56,7 +56,7 @@ void declareEnterprise(SwitchSim& sim)
     const std::vector<IndexPart> portMediumIndex = {IndexPart::integer(1, sim.model().ports), IndexPart::integer(1, 2)};
     const Syntax otherDisabledEnabled = syntax::enumeration({1, 2, 3});
 
-    const TableSpec portInfo = {
+    const TableDecl portInfo = {
         oids::kPortInfoEntry, "Port Information", portMediumIndex,
         {
             {1, "Port Index", syntax::integer(), Access::NotAccessible},
@@ -80,7 +80,7 @@ void declareEnterprise(SwitchSim& sim)
             {8, "Port Info Error Disable", syntax::enumeration({0, 1, 2, 3}), Access::ReadOnly, Value::Integer(0)},
         },
     };
-    const TableSpec portCtrl = {
+    const TableDecl portCtrl = {
         oids::kPortCtrlEntry, "Port Control", portMediumIndex,
         {
             {1, "Port Index", syntax::integer(), Access::NotAccessible},
@@ -95,8 +95,8 @@ void declareEnterprise(SwitchSim& sim)
             {8, "MAC Notification State", otherDisabledEnabled, Access::ReadWrite, Value::Integer(2)},
         },
     };
-    for (const TableSpec* tableSpec : {&portInfo, &portCtrl}) {
-        TableDef& table = store.declare(*tableSpec);
+    for (const TableDecl* tableDecl : {&portInfo, &portCtrl}) {
+        TableDef& table = store.declare(*tableDecl);
         for (const PortMedium& pm : sim.model().portMedia())
             store.addRow(table, {static_cast<uint32_t>(pm.port), static_cast<uint32_t>(pm.medium)});
     }

@@ -26,7 +26,7 @@ void declareInterfaces(SwitchSim& sim)
     };
     const Syntax upDown = syntax::enumeration({1, 2, 3, 4, 5, 6, 7});
 
-    const TableSpec ifTable = {
+    const TableDecl ifTable = {
         "1.3.6.1.2.1.2.2.1", "ifEntry", {IndexPart::integer(1, 2147483647)},
         {
             {1, "ifIndex", syntax::integer({1, 2147483647}), Access::ReadOnly, {},
@@ -68,7 +68,7 @@ void declareInterfaces(SwitchSim& sim)
         },
     };
 
-    const TableSpec ifXTable = {
+    const TableDecl ifXTable = {
         "1.3.6.1.2.1.31.1.1.1", "ifXEntry", {IndexPart::integer(1, 2147483647)},
         {
             {1, "ifName", syntax::displayString(255), Access::ReadOnly, {},
@@ -108,8 +108,8 @@ void declareInterfaces(SwitchSim& sim)
     };
 
     ObjectStore& store = sim.store();
-    for (const TableSpec* tableSpec : {&ifTable, &ifXTable}) {
-        TableDef& table = store.declare(*tableSpec);
+    for (const TableDecl* tableDecl : {&ifTable, &ifXTable}) {
+        TableDef& table = store.declare(*tableDecl);
         for (int port = 1; port <= sim.model().ports; ++port) store.addRow(table, {static_cast<uint32_t>(port)});
     }
 }

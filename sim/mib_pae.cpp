@@ -6,7 +6,7 @@ namespace ksw::sim {
 
 void declarePortAccessEntity(SwitchSim& sim)
 {
-    const ScalarSpec scalars[] = {
+    const ScalarDecl scalars[] = {
         {"1.0.8802.1.1.1.1.1.1", "dot1xPaeSystemAuthControl", syntax::enumeration({1, 2}), Access::ReadWrite,
          Value::Integer(2)},  // disabled
     };

@@ -7,7 +7,7 @@ namespace ksw::sim {
 void declareSnmpEngine(SwitchSim& sim)
 {
     const SwitchSim* s = &sim;
-    const ScalarSpec scalars[] = {
+    const ScalarDecl scalars[] = {
         {"1.3.6.1.6.3.10.2.1.1", "snmpEngineID", syntax::octets({5, 32}), Access::ReadOnly,
          Value::Octets(sim.engineId())},
         {"1.3.6.1.6.3.10.2.1.2", "snmpEngineBoots", syntax::integer({1, 2147483647}), Access::ReadOnly,

@@ -7,7 +7,7 @@ namespace ksw::sim {
 void declareSystemGroup(SwitchSim& sim)
 {
     const ModelInfo& model = sim.model();
-    const ScalarSpec scalars[] = {
+    const ScalarDecl scalars[] = {
         {"1.3.6.1.2.1.1.1", "sysDescr", syntax::displayString(255), Access::ReadOnly,
          Value::Octets(model.name + " Gigabit Ethernet Switch")},
         {"1.3.6.1.2.1.1.2", "sysObjectID", syntax::objectId(), Access::ReadOnly,

@@ -60,9 +60,9 @@ ObjectDef& ObjectStore::declareColumn(TableDef& table, uint32_t column, ObjectDe
     return stored;
 }
 
-void ObjectStore::declare(std::span<const ScalarSpec> scalars)
+void ObjectStore::declare(std::span<const ScalarDecl> scalars)
 {
-    for (const ScalarSpec& scalar : scalars) {
+    for (const ScalarDecl& scalar : scalars) {
         ObjectDef def;
         def.oid = oidOf(scalar.oid);
         def.name = scalar.name;
@@ -74,10 +74,10 @@ void ObjectStore::declare(std::span<const ScalarSpec> scalars)
     }
 }
 
-TableDef& ObjectStore::declare(const TableSpec& tableSpec)
+TableDef& ObjectStore::declare(const TableDecl& tableDecl)
 {
-    TableDef& table = declareTable(oidOf(tableSpec.entry), tableSpec.name, tableSpec.index);
-    for (const ColumnSpec& col : tableSpec.columns) {
+    TableDef& table = declareTable(oidOf(tableDecl.entry), tableDecl.name, tableDecl.index);
+    for (const ColumnDecl& col : tableDecl.columns) {
         ObjectDef def;
         def.name = col.name;
         def.syntax = col.syntax;

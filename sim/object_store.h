@@ -3,7 +3,7 @@
 // generator, INDEX types) and one ordered map from instance OID to cell, so that get and
 // get-next are one lookup each.
 //
-// Objects are declared from plain specs (ScalarSpec, TableSpec) or one at a time; the first
+// Objects are declared from plain data (ScalarDecl, TableDecl) or one at a time; the first
 // declaration of an OID wins, so hand-written objects with behaviour can be declared before a
 // bulk import fills in the rest (see descriptor_import.h).
 
@@ -58,7 +58,7 @@ struct Cell {
     Value value;  // unused when def->generator is set
 };
 
-struct ScalarSpec {
+struct ScalarDecl {
     const char* oid;
     const char* name;
     Syntax syntax;
@@ -67,7 +67,7 @@ struct ScalarSpec {
     Generator generator = {};
 };
 
-struct ColumnSpec {
+struct ColumnDecl {
     uint32_t column;
     const char* name;
     Syntax syntax;
@@ -76,11 +76,11 @@ struct ColumnSpec {
     Generator generator = {};
 };
 
-struct TableSpec {
+struct TableDecl {
     const char* entry;
     const char* name;
     std::vector<IndexPart> index;
-    std::vector<ColumnSpec> columns;
+    std::vector<ColumnDecl> columns;
 };
 
 class ObjectStore {
@@ -95,8 +95,8 @@ public:
     ObjectDef& declareScalar(ObjectDef def);
     TableDef& declareTable(const Oid& entry, std::string name, std::vector<IndexPart> index);
     ObjectDef& declareColumn(TableDef& table, uint32_t column, ObjectDef def);
-    void declare(std::span<const ScalarSpec> scalars);
-    TableDef& declare(const TableSpec& tableSpec);
+    void declare(std::span<const ScalarDecl> scalars);
+    TableDef& declare(const TableDecl& tableDecl);
 
     // Rows. addRow fills the columns from `values`, then each column's initial value, then its
     // syntax's default; a RowStatus column defaults to active. False if the row exists or the

@@ -99,15 +99,15 @@ std::string upper(std::string text)
     return text;
 }
 
-std::optional<UserSpec> parseUser(const std::string& text, std::string& error)
+std::optional<UserAccount> parseUser(const std::string& text, std::string& error)
 {
     const std::vector<std::string> parts = split(text, ':');
-    auto fail = [&](const std::string& why) -> std::optional<UserSpec> {
+    auto fail = [&](const std::string& why) -> std::optional<UserAccount> {
         error = "--user " + text + ": " + why;
         return std::nullopt;
     };
     if (parts.size() < 4 || parts.size() > 6) return fail("expected NAME:AUTH:AUTHPASS:PRIV:PRIVPASS[:ro|rw]");
-    UserSpec user;
+    UserAccount user;
     user.name = parts[0];
     user.auth = upper(parts[1]);
     user.authPassword = parts[2];
@@ -175,7 +175,7 @@ bool isValidCommunity(const std::string& community)
 
 }  // namespace
 
-std::string SimOptions::transportSpec() const
+std::string SimOptions::listenAddress() const
 {
     if (ipv6) return "udp6:[" + listenHost + "]:" + std::to_string(listenPort);
     return "udp:" + listenHost + ":" + std::to_string(listenPort);

@@ -10,7 +10,7 @@
 
 namespace ksw::sim {
 
-struct UserSpec {
+struct UserAccount {
     std::string name;
     std::string auth;  // "MD5" or "SHA"
     std::string authPassword;
@@ -26,7 +26,7 @@ struct SimOptions {
     std::string model = "KSW-7116";
     std::string readCommunity = "mirepo";
     std::string writeCommunity = "wrilato";
-    std::vector<UserSpec> users;  // the two default users unless --user is given
+    std::vector<UserAccount> users;  // the two default users unless --user is given
     std::string stateFile;
     std::string logFile;
     uint64_t seed = 1;
@@ -36,7 +36,7 @@ struct SimOptions {
     uint64_t clockStartSeconds = 0;
 
     // "udp:127.0.0.1:1161" or "udp6:[::1]:1161", the form net-snmp listens on.
-    std::string transportSpec() const;
+    std::string listenAddress() const;
 };
 
 struct ParsedCommandLine {

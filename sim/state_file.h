@@ -6,7 +6,7 @@
 //   model KSW-7116
 //   table 1.3.6.1.2.1.17.7.1.4.3.1
 //   1.3.6.1.2.1.1.5.0 STRING:"lab-switch"
-//   1.3.6.1.2.1.17.7.1.4.3.1.3.10 HEX:c0000000
+//   1.3.6.1.2.1.17.7.1.4.3.1.2.10 HEX:c0000000
 //
 // "table" lines name the tables whose rows are exactly those with a row status line in the file.
 // Blank lines and lines starting with '#' are ignored. Values are written as value.h describes.

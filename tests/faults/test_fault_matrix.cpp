@@ -680,10 +680,10 @@ void TestFaultMatrix::portListShorterThanCheckBoxes()
 {
     QFETCH(bool, async);
     // VLAN 1's egress ports, one octet of the four, bound to sixteen port check boxes.
-    QVERIFY2(sim_->Start({"--fault", "1.3.6.1.2.1.17.7.1.4.3.1.3.1=short:1"}), qPrintable(sim_->Error()));
+    QVERIFY2(sim_->Start({"--fault", "1.3.6.1.2.1.17.7.1.4.3.1.2.1=short:1"}), qPrintable(sim_->Error()));
     UseSim(1);
     static const QxSNMPVarDesc egress[] = {
-        {"1.3.6.1.2.1.17.7.1.4.3.1.3", "Egress Ports", VarType::BitString, AccessRead | AccessWrite},
+        {"1.3.6.1.2.1.17.7.1.4.3.1.2", "Egress Ports", VarType::BitString, AccessRead | AccessWrite},
         {},
     };
     QWidget page;

@@ -44,13 +44,14 @@ const QxSNMPVarDesc kSystemName[] = {
     {},
 };
 
-// The static VLAN table as ksw-sim numbers it: the VLAN ID is the index, the row status last.
+// The static VLAN table: the VLAN ID (dot1qVlanIndex, a column of the current table) is the
+// index, the row status last.
 const QxSNMPVarDesc kVlans[] = {
-    {"1.3.6.1.2.1.17.7.1.4.3.1.1", "VLAN ID", VarType::Integer, AccessIndex},
-    {"1.3.6.1.2.1.17.7.1.4.3.1.2", "VLAN Name", VarType::DisplayString, AccessRead | AccessWrite},
-    {"1.3.6.1.2.1.17.7.1.4.3.1.3", "Egress Ports", VarType::BitString, AccessRead | AccessWrite},
-    {"1.3.6.1.2.1.17.7.1.4.3.1.5", "Untagged Ports", VarType::BitString, AccessRead | AccessWrite},
-    {"1.3.6.1.2.1.17.7.1.4.3.1.6", "Row Status", VarType::Integer, AccessRead | AccessWrite, &kRowStatus},
+    {"1.3.6.1.2.1.17.7.1.4.2.1.2", "VLAN ID", VarType::Integer, AccessIndex},
+    {"1.3.6.1.2.1.17.7.1.4.3.1.1", "VLAN Name", VarType::DisplayString, AccessRead | AccessWrite},
+    {"1.3.6.1.2.1.17.7.1.4.3.1.2", "Egress Ports", VarType::BitString, AccessRead | AccessWrite},
+    {"1.3.6.1.2.1.17.7.1.4.3.1.4", "Untagged Ports", VarType::BitString, AccessRead | AccessWrite},
+    {"1.3.6.1.2.1.17.7.1.4.3.1.5", "Row Status", VarType::Integer, AccessRead | AccessWrite, &kRowStatus},
     {},
 };
 constexpr int kVlanName = 1;
@@ -290,7 +291,7 @@ void TestGenericPages::tableAddEditDelete()
     Button(form.get(), "btnAdd")->click();
     QVERIFY2(added, qPrintable(Memo(form.get())));
     QCOMPARE(sim_.Received("SET", mark),
-             QStringList{kVlanEntry + ".2.10=STRING:\"lab\" " + kVlanEntry + ".6.10=INTEGER:4"});
+             QStringList{kVlanEntry + ".1.10=STRING:\"lab\" " + kVlanEntry + ".5.10=INTEGER:4"});
     QTRY_COMPARE_WITH_TIMEOUT(list->RowCount(), 2, 10000);
     QTRY_VERIFY(!form->Binding()->Busy());
     QCOMPARE(list->Cell(RowOfIndex(list, "10"), kVlanName), QStringLiteral("lab"));
@@ -314,7 +315,7 @@ void TestGenericPages::tableAddEditDelete()
     QVERIFY2(edited, qPrintable(Memo(form.get())));
     QCOMPARE(offered, (QStringList{"active", "notInService", "notReady", "createAndWait"}));
     QCOMPARE(ComboItems(status), allStatus);
-    QCOMPARE(sim_.Received("SET", mark), QStringList{kVlanEntry + ".2.10=STRING:\"lab-2\""});
+    QCOMPARE(sim_.Received("SET", mark), QStringList{kVlanEntry + ".1.10=STRING:\"lab-2\""});
     QTRY_VERIFY_WITH_TIMEOUT(RowOfIndex(list, "10") >= 0 && !form->Binding()->Busy(), 10000);
     QCOMPARE(list->Cell(RowOfIndex(list, "10"), kVlanName), QStringLiteral("lab-2"));
 
@@ -324,7 +325,7 @@ void TestGenericPages::tableAddEditDelete()
     mark = sim_.LogMark();
     Button(form.get(), "btnDelete")->click();
     QCOMPARE(messages_, QStringList{"Are you sure to delete it?"});
-    QCOMPARE(sim_.Received("SET", mark), QStringList{kVlanEntry + ".6.10=INTEGER:6"});
+    QCOMPARE(sim_.Received("SET", mark), QStringList{kVlanEntry + ".5.10=INTEGER:6"});
     QTRY_COMPARE_WITH_TIMEOUT(list->RowCount(), 1, 10000);
     QVERIFY(NoneExcluded(form->Binding()));
     QCOMPARE(form->Binding()->Mode, int(QxSNMPRequest2Controls::ModeAsync));
@@ -439,7 +440,7 @@ void TestGenericPages::refusedAddKeepsDialogOpen()
         QCOMPARE(Edit(dialog, 0)->text(), QStringLiteral("1"));  // the input is still there
     });
     Button(form.get(), "btnAdd")->click();
-    QCOMPARE(sim_.Received("SET", mark), QStringList{kVlanEntry + ".6.1=INTEGER:4"});
+    QCOMPARE(sim_.Received("SET", mark), QStringList{kVlanEntry + ".5.1=INTEGER:4"});
     QVERIFY(stayedOpen);
     QVERIFY2(memo.contains(QStringLiteral("Set: ")), qPrintable(memo));
     QVERIFY(NoneExcluded(form->Binding()));
@@ -459,7 +460,7 @@ void TestGenericPages::refreshTwiceStartsOneWalk()
     Button(form.get(), "btnRefresh")->click();
     Button(form.get(), "btnRefresh")->click();
     QTRY_VERIFY_WITH_TIMEOUT(!form->Binding()->Busy(), 10000);
-    const QString walkStart = kVlanEntry + ".2=NULL";
+    const QString walkStart = kVlanEntry + ".1=NULL";
     const QStringList nexts = sim_.Received("GETNEXT", mark);
     QCOMPARE(nexts.filter(walkStart).size(), 1);
     QCOMPARE(table->ListView()->RowCount(), 1);

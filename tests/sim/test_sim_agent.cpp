@@ -1,6 +1,6 @@
 // ksw-sim as an SNMP agent, driven by net-snmp's own tools: the three versions with the
-// default communities and users, access control, the end of a walk, the command line and a
-// clean stop on SIGINT and SIGTERM.
+// default communities and users, access control, users made and removed through the USM user
+// table, the end of a walk, the command line and a clean stop on SIGINT and SIGTERM.
 
 #include <QtTest>
 #include <csignal>
@@ -15,9 +15,24 @@ const QString kSysObjectId = "1.3.6.1.2.1.1.2.0";
 const QString kSysName = "1.3.6.1.2.1.1.5.0";
 const QString kPastLastObject = "1.3.6.1.6.3.99";  // after the SNMPv3 MIBs, the last ones served
 
+// usmUserTable and vacmSecurityToGroupTable columns.
+const QString kUserSecurityName = "1.3.6.1.6.3.15.1.2.2.1.3";
+const QString kUserCloneFrom = "1.3.6.1.6.3.15.1.2.2.1.4";
+const QString kUserStatus = "1.3.6.1.6.3.15.1.2.2.1.13";
+const QString kGroupName = "1.3.6.1.6.3.16.1.2.1.3";
+const QString kGroupStatus = "1.3.6.1.6.3.16.1.2.1.5";
+
 QStringList adminPriv()
 {
     return v3("admin", "authPriv", "SHA", "adminauth123", "DES", "adminpriv123");
+}
+
+// An OCTET STRING index part: its length, then its octets.
+QString octetsIndex(const QByteArray& octets)
+{
+    QString index = QString::number(octets.size());
+    for (char c : octets) index += "." + QString::number(static_cast<uchar>(c));
+    return index;
 }
 
 }  // namespace
@@ -32,6 +47,8 @@ private slots:
     void refusedAccess_data();
     void refusedAccess();
     void engineIdIsTheMibsOne();
+    void userTableMakesAndRemovesUsers_data();
+    void userTableMakesAndRemovesUsers();
     void walkEnd_data();
     void walkEnd();
     void badCommandLine_data();
@@ -137,6 +154,63 @@ void TestSimAgent::engineIdIsTheMibsOne()
     security << "-e" << "0x" + id.toHex();
     const ToolRun v3read = runSnmpTool("snmpget", snmpArgs(security, defaults_.peer()) << kSysName);
     QVERIFY2(v3read.ok(), qPrintable(v3read.err));
+}
+
+void TestSimAgent::userTableMakesAndRemovesUsers_data()
+{
+    QTest::addColumn<QString>("source");
+    QTest::addColumn<QString>("group");
+    QTest::addColumn<bool>("oneSet");          // createAndGo with the clone source, or createAndWait, clone, active
+    QTest::addColumn<QStringList>("security");  // a clone has its source's keys, so its passwords
+    QTest::newRow("admin's clone by createAndGo")
+        << "admin" << "grpadmin" << true << v3("ops", "authPriv", "SHA", "adminauth123", "DES", "adminpriv123");
+    QTest::newRow("monitor's clone by createAndWait") << "monitor" << "grpmonitor" << false
+                                                      << v3("ops", "authNoPriv", "MD5", "monitorauth1");
+}
+
+// A user made in the SNMPv3 user table is one the agent then accepts, and a destroyed one is
+// refused: the table is the agent's own, not a copy.
+void TestSimAgent::userTableMakesAndRemovesUsers()
+{
+    QFETCH(QString, source);
+    QFETCH(QString, group);
+    QFETCH(bool, oneSet);
+    QFETCH(QStringList, security);
+    const QString engineIdOid = "1.3.6.1.6.3.10.2.1.1.0";
+    const ToolRun read = runSnmpTool("snmpget", snmpArgs(v2c("mirepo"), defaults_.peer()) << engineIdOid);
+    QVERIFY2(read.ok(), qPrintable(read.err));
+    const QString engine = octetsIndex(hexOctets(snmpValues(read.out).value(engineIdOid)));
+    const QString user = engine + "." + octetsIndex("ops");
+    const QString member = "3." + octetsIndex("ops");  // security model USM
+    auto set = [&](const QStringList& varbinds) {
+        const ToolRun run = runSnmpTool("snmpset", snmpArgs(v2c("wrilato"), defaults_.peer()) + varbinds);
+        if (!run.ok()) qWarning() << run.err;
+        return run.ok();
+    };
+    auto getAsUser = [&] { return runSnmpTool("snmpget", snmpArgs(security, defaults_.peer()) << kSysName); };
+
+    QVERIFY(getAsUser().err.contains("Unknown user"));
+    const QString cloneFrom = kUserSecurityName + "." + engine + "." + octetsIndex(source.toLatin1());
+    if (oneSet) {
+        QVERIFY(set({kUserStatus + "." + user, "i", "4", kUserCloneFrom + "." + user, "o", cloneFrom}));
+    } else {
+        QVERIFY(set({kUserStatus + "." + user, "i", "5"}));
+        QVERIFY(set({kUserCloneFrom + "." + user, "o", cloneFrom}));
+        QVERIFY(set({kUserStatus + "." + user, "i", "1"}));
+    }
+    QVERIFY(set({kGroupName + "." + member, "s", group, kGroupStatus + "." + member, "i", "4"}));
+    const ToolRun accepted = getAsUser();
+    QVERIFY2(accepted.ok(), qPrintable(accepted.err));
+    QCOMPARE(hexOctets(snmpValues(accepted.out).value(kSysName)), QByteArray("KSW-7116"));
+    const ToolRun users = runSnmpTool("snmpwalk", snmpArgs(v2c("mirepo"), defaults_.peer()) << kUserStatus);
+    QCOMPARE(snmpValues(users.out).keys(),
+             (QStringList{kUserStatus + "." + user, kUserStatus + "." + engine + "." + octetsIndex("admin"),
+                          kUserStatus + "." + engine + "." + octetsIndex("monitor")}));
+
+    QVERIFY(set({kUserStatus + "." + user, "i", "6"}));
+    const ToolRun refused = getAsUser();
+    QVERIFY2(refused.err.contains("Unknown user"), qPrintable(refused.out + refused.err));
+    QVERIFY(set({kGroupStatus + "." + member, "i", "6"}));
 }
 
 void TestSimAgent::walkEnd_data()

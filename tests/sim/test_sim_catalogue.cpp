@@ -238,22 +238,28 @@ private slots:
     void highCapacityPagesHoldTheSameRows();
     void counter64ShowsItsFullValue_data();
     void counter64ShowsItsFullValue();
+    void userTableListsTheAgentsUsers_data();
+    void userTableListsTheAgentsUsers();
     void addAndDeleteRoundTrips_data();
     void addAndDeleteRoundTrips();
 
 private:
     void usePeer(const SimProcess& sim, int version = 1);
     SimProcess sim_;
-    SimProcess smallSim_;  // a KSW-7110
+    SimProcess smallSim_;  // a KSW-7110 with other users than the defaults
+    QString engineId_;     // sim_'s, as the pages show it
     QTemporaryDir sessionDir_;
 };
 
 void TestSimCatalogue::initTestCase()
 {
     QVERIFY2(sim_.start(), qPrintable(sim_.error()));
-    QVERIFY2(smallSim_.start({"--model", "KSW-7110"}), qPrintable(smallSim_.error()));
+    QVERIFY2(smallSim_.start({"--model", "KSW-7110", "--user", "ops:SHA:opsauth1234:AES:opspriv1234", "--user",
+                              "viewer:MD5:viewauth123:AES:viewpriv123:ro"}),
+             qPrintable(smallSim_.error()));
     CreateSession(sessionDir_.path());
     usePeer(sim_);
+    engineId_ = readPage(findItem("snmp_v3.snmp_engine")->page).rows.at(0).at(0);
 }
 
 void TestSimCatalogue::usePeer(const SimProcess& sim, int version)
@@ -386,28 +392,60 @@ void TestSimCatalogue::counter64ShowsItsFullValue()
     QCOMPARE(var.Value, text);
 }
 
+void TestSimCatalogue::userTableListsTheAgentsUsers_data()
+{
+    QTest::addColumn<bool>("small");
+    QTest::addColumn<QStringList>("users");
+    QTest::newRow("default users") << false << QStringList{"admin", "monitor"};
+    QTest::newRow("users of the command line") << true << QStringList{"ops", "viewer"};
+}
+
+// The USM user table shows the users the agent authenticates, under the agent's engine ID.
+void TestSimCatalogue::userTableListsTheAgentsUsers()
+{
+    QFETCH(bool, small);
+    QFETCH(QStringList, users);
+    usePeer(small ? smallSim_ : sim_);
+    const QString engineId = readPage(findItem("snmp_v3.snmp_engine")->page).rows.at(0).at(0);
+    const PageRead read = readPage(findItem("snmp_v3.user_based_security_model.user_table")->page);
+    usePeer(sim_);
+    QVERIFY2(read.problems.isEmpty(), qPrintable(read.problems.join(QLatin1Char('\n'))));
+    std::vector<QStringList> expected;
+    for (const QString& user : users) expected.push_back({engineId, user});
+    QCOMPARE(read.indexValues, expected);
+}
+
 void TestSimCatalogue::addAndDeleteRoundTrips_data()
 {
     QTest::addColumn<QString>("id");
     QTest::addColumn<QStringList>("index");  // the index columns' texts, in order
     QTest::addColumn<int>("column");         // one more column written by the Add, or -1
     QTest::addColumn<QString>("value");
+    QTest::addColumn<QString>("shown");      // that column's text when the row is read back
     QTest::newRow("integer index") << "basic_configuration.agent_management.agent_trust_host_management.trust_host_table"
-                                   << QStringList{"5"} << 1 << "10.90.90.77";
-    QTest::newRow("MAC address index") << "vlan.static_mac_based_vlan" << QStringList{"021A2B3C4D99"} << 1 << "lab";
+                                   << QStringList{"5"} << 1 << "10.90.90.77" << "10.90.90.77";
+    QTest::newRow("MAC address index") << "vlan.static_mac_based_vlan" << QStringList{"021A2B3C4D99"} << 1 << "lab"
+                                       << "lab";
     QTest::newRow("implied name index") << "snmp_v3.snmp_target_mib.target_address_table" << QStringList{"lab"} << 6
-                                        << "params1";
+                                        << "params1" << "params1";
     QTest::newRow("name and OID index") << "snmp_v3.view_based_access_control_model.view_mib_tree_family_table"
-                                        << QStringList{"lab", "1.3.6.1.2.1"} << 3 << "excluded";
+                                        << QStringList{"lab", "1.3.6.1.2.1"} << 3 << "excluded" << "excluded";
+    // A user is made as a clone of another (here admin), whose keys it takes; the clone source
+    // reads back as zeroDotZero.
+    QString admin = "1.3.6.1.6.3.15.1.2.2.1.3";
+    for (const QByteArray& part : {QByteArray::fromHex(engineId_.toLatin1()), QByteArray("admin")}) {
+        admin += "." + QString::number(part.size());
+        for (char c : part) admin += "." + QString::number(static_cast<uchar>(c));
+    }
     QTest::newRow("engine ID and name index") << "snmp_v3.user_based_security_model.user_table"
-                                              << QStringList{"800000090300112233445566", "lab"} << 4 << "MD5";
+                                              << QStringList{engineId_, "lab"} << 3 << admin << "0.0";
     QTest::newRow("VLAN and address range index") << "layer_2_management.igmp_snooping_management.igmp_multicast_vlan_group"
-                                                  << QStringList{"1", "239.2.2.1", "239.2.2.9"} << -1 << "";
+                                                  << QStringList{"1", "239.2.2.1", "239.2.2.9"} << -1 << "" << "";
     QTest::newRow("IPv6, MAC and name index") << "layer_3_management.ipv6_management.ipv6_neighbor_cache_table"
                                               << QStringList{"20010DB8000000000000000000000099", "021A2B3C4D77", "System"}
-                                              << -1 << "";
+                                              << -1 << "" << "";
     QTest::newRow("enabled and disabled") << "basic_configuration.agent_management.trap_manager_table" << QStringList{"3"}
-                                          << 1 << "10.90.90.99";
+                                          << 1 << "10.90.90.99" << "10.90.90.99";
 }
 
 void TestSimCatalogue::addAndDeleteRoundTrips()
@@ -416,6 +454,7 @@ void TestSimCatalogue::addAndDeleteRoundTrips()
     QFETCH(QStringList, index);
     QFETCH(int, column);
     QFETCH(QString, value);
+    QFETCH(QString, shown);
     const GenericPage& page = findItem(id)->page;
     QVERIFY(page.add.IsSet() && page.remove.IsSet());
     auto hasRow = [&](const PageRead& read) {
@@ -437,7 +476,7 @@ void TestSimCatalogue::addAndDeleteRoundTrips()
     QVERIFY2(hasRow(added), qPrintable(index.join(QLatin1Char('|'))));
     if (column >= 0) {
         const auto row = std::find(added.indexValues.begin(), added.indexValues.end(), index) - added.indexValues.begin();
-        QCOMPARE(added.rows[static_cast<size_t>(row)].at(column), value);
+        QCOMPARE(added.rows[static_cast<size_t>(row)].at(column), shown);
     }
     // Adding the same row again is refused.
     QVERIFY(!writePage(page, selection.join(QLatin1Char(',')), values).isEmpty() || page.add.text == QLatin1String("enabled"));

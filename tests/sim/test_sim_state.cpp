@@ -50,8 +50,8 @@ void TestSimState::keptAcrossRestarts()
         QVERIFY2(sim.start({"--state", state}), qPrintable(sim.error()));
         QVERIFY(!QFile::exists(state));  // nothing written before the first set
         const ToolRun set = runSnmpTool("snmpset", snmpArgs(v2c("wrilato"), sim.peer())
-                                                       << kSysName << "s" << "core-1" << vlan(6, 30) << "i" << "4"
-                                                       << vlan(2, 30) << "s" << "voice" << vlan(3, 30) << "x" << "00030000");
+                                                       << kSysName << "s" << "core-1" << vlan(5, 30) << "i" << "4"
+                                                       << vlan(1, 30) << "s" << "voice" << vlan(2, 30) << "x" << "00030000");
         QVERIFY2(set.ok(), qPrintable(set.err));
         QVERIFY(QFile::exists(state));
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"switch.state"});
@@ -61,20 +61,20 @@ void TestSimState::keptAcrossRestarts()
         SimProcess sim;
         QVERIFY2(sim.start({"--state", state}), qPrintable(sim.error()));
         const ToolRun get = runSnmpTool("snmpget", snmpArgs(v2c("mirepo"), sim.peer())
-                                                       << kSysName << vlan(2, 30) << vlan(3, 30) << vlan(6, 30));
+                                                       << kSysName << vlan(1, 30) << vlan(2, 30) << vlan(5, 30));
         QVERIFY2(get.ok(), qPrintable(get.err));
         const auto values = snmpValues(get.out);
         QCOMPARE(hexOctets(values.value(kSysName)), QByteArray("core-1"));
-        QCOMPARE(hexOctets(values.value(vlan(2, 30))), QByteArray("voice"));
-        QCOMPARE(hexOctets(values.value(vlan(3, 30))), QByteArray::fromHex("00030000"));
-        QCOMPARE(values.value(vlan(6, 30)), QString("1"));
+        QCOMPARE(hexOctets(values.value(vlan(1, 30))), QByteArray("voice"));
+        QCOMPARE(hexOctets(values.value(vlan(2, 30))), QByteArray::fromHex("00030000"));
+        QCOMPARE(values.value(vlan(5, 30)), QString("1"));
         // A destroyed row stays destroyed.
-        QVERIFY(runSnmpTool("snmpset", snmpArgs(v2c("wrilato"), sim.peer()) << vlan(6, 30) << "i" << "6").ok());
+        QVERIFY(runSnmpTool("snmpset", snmpArgs(v2c("wrilato"), sim.peer()) << vlan(5, 30) << "i" << "6").ok());
         QVERIFY(sim.stop());
     }
     SimProcess sim;
     QVERIFY2(sim.start({"--state", state}), qPrintable(sim.error()));
-    const ToolRun get = runSnmpTool("snmpget", snmpArgs(v2c("mirepo"), sim.peer()) << vlan(6, 30) << kSysName);
+    const ToolRun get = runSnmpTool("snmpget", snmpArgs(v2c("mirepo"), sim.peer()) << vlan(5, 30) << kSysName);
     QVERIFY(get.out.contains("No Such Instance"));
     QCOMPARE(hexOctets(snmpValues(get.out).value(kSysName)), QByteArray("core-1"));
 }
@@ -88,7 +88,7 @@ void TestSimState::corruptFileRefused_data()
     QTest::newRow("not a state file") << QByteArray("<xml/>\n") << QStringList{} << "line 1: not a ksw-sim state file";
     QTest::newRow("torn last line") << head + "1.3.6.1.2.1.1.5.0 STRING:\"core" << QStringList{} << "line 4:";
     QTest::newRow("value of the wrong type") << head + "\n1.3.6.1.2.1.1.5.0 INTEGER:1\n" << QStringList{} << "line 5:";
-    QTest::newRow("row without its status") << head + "1.3.6.1.2.1.17.7.1.4.3.1.2.9 STRING:\"x\"\n" << QStringList{}
+    QTest::newRow("row without its status") << head + "1.3.6.1.2.1.17.7.1.4.3.1.1.9 STRING:\"x\"\n" << QStringList{}
                                             << "line 4: no row 9";
     QTest::newRow("other model") << head << QStringList{"--model", "KSW-7110"} << "line 2: written for model KSW-7116";
 }

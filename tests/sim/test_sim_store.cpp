@@ -76,25 +76,25 @@ void TestSimStore::setErrors_data()
     QTest::newRow("writable scalar") << "1.3.6.1.2.1.1.5.0" << R"(STRING:"lab")" << ErrorStatus::NoError;
     QTest::newRow("read-only scalar") << "1.3.6.1.2.1.1.1.0" << R"(STRING:"x")" << ErrorStatus::NotWritable;
     QTest::newRow("unknown object") << "1.3.6.1.2.1.1.99.0" << "INTEGER:1" << ErrorStatus::NotWritable;
-    QTest::newRow("not-accessible index") << vlan + ".1.1" << "GAUGE32:1" << ErrorStatus::NotWritable;
+    QTest::newRow("not-accessible index") << "1.3.6.1.2.1.17.7.1.2.1.1.1.1" << "GAUGE32:1" << ErrorStatus::NotWritable;
     QTest::newRow("wrong type") << "1.3.6.1.2.1.1.5.0" << "INTEGER:1" << ErrorStatus::WrongType;
-    QTest::newRow("string too long") << vlan + ".2.1" << R"(STRING:"123456789012345678901234567890123")"
+    QTest::newRow("string too long") << vlan + ".1.1" << R"(STRING:"123456789012345678901234567890123")"
                                      << ErrorStatus::WrongLength;
-    QTest::newRow("port list of 5 octets") << vlan + ".3.1" << "HEX:ffff000000" << ErrorStatus::WrongLength;
-    QTest::newRow("port 17 on 16 ports") << vlan + ".3.1" << "HEX:ffff8000" << ErrorStatus::WrongValue;
+    QTest::newRow("port list of 5 octets") << vlan + ".2.1" << "HEX:ffff000000" << ErrorStatus::WrongLength;
+    QTest::newRow("port 17 on 16 ports") << vlan + ".2.1" << "HEX:ffff8000" << ErrorStatus::WrongValue;
     QTest::newRow("enumeration outside") << "1.3.6.1.2.1.2.2.1.7.1" << "INTEGER:4" << ErrorStatus::WrongValue;
     QTest::newRow("range outside") << "1.3.6.1.2.1.17.4.2.0" << "INTEGER:9" << ErrorStatus::WrongValue;
-    QTest::newRow("notReady written") << vlan + ".6.1" << "INTEGER:3" << ErrorStatus::WrongValue;
+    QTest::newRow("notReady written") << vlan + ".5.1" << "INTEGER:3" << ErrorStatus::WrongValue;
     QTest::newRow("scalar instance 1") << "1.3.6.1.2.1.1.5.1" << R"(STRING:"x")" << ErrorStatus::NoCreation;
-    QTest::newRow("VLAN 4095") << vlan + ".2.4095" << R"(STRING:"x")" << ErrorStatus::NoCreation;
-    QTest::newRow("index too long") << vlan + ".2.10.1" << R"(STRING:"x")" << ErrorStatus::NoCreation;
-    QTest::newRow("column of a missing row") << vlan + ".2.10" << R"(STRING:"x")" << ErrorStatus::NoCreation;
+    QTest::newRow("VLAN 4095") << vlan + ".1.4095" << R"(STRING:"x")" << ErrorStatus::NoCreation;
+    QTest::newRow("index too long") << vlan + ".1.10.1" << R"(STRING:"x")" << ErrorStatus::NoCreation;
+    QTest::newRow("column of a missing row") << vlan + ".1.10" << R"(STRING:"x")" << ErrorStatus::NoCreation;
     QTest::newRow("ifTable row that cannot exist") << "1.3.6.1.2.1.2.2.1.7.17" << "INTEGER:2" << ErrorStatus::NoCreation;
-    QTest::newRow("createAndGo on VLAN 1") << vlan + ".6.1" << "INTEGER:4" << ErrorStatus::InconsistentValue;
-    QTest::newRow("active on a missing row") << vlan + ".6.10" << "INTEGER:1" << ErrorStatus::InconsistentValue;
-    QTest::newRow("destroy VLAN 1") << vlan + ".6.1" << "INTEGER:6" << ErrorStatus::InconsistentValue;
-    QTest::newRow("destroy a missing row") << vlan + ".6.10" << "INTEGER:6" << ErrorStatus::NoError;
-    QTest::newRow("createAndGo a new row") << vlan + ".6.10" << "INTEGER:4" << ErrorStatus::NoError;
+    QTest::newRow("createAndGo on VLAN 1") << vlan + ".5.1" << "INTEGER:4" << ErrorStatus::InconsistentValue;
+    QTest::newRow("active on a missing row") << vlan + ".5.10" << "INTEGER:1" << ErrorStatus::InconsistentValue;
+    QTest::newRow("destroy VLAN 1") << vlan + ".5.1" << "INTEGER:6" << ErrorStatus::InconsistentValue;
+    QTest::newRow("destroy a missing row") << vlan + ".5.10" << "INTEGER:6" << ErrorStatus::NoError;
+    QTest::newRow("createAndGo a new row") << vlan + ".5.10" << "INTEGER:4" << ErrorStatus::NoError;
 }
 
 void TestSimStore::setErrors()
@@ -114,13 +114,13 @@ void TestSimStore::rowStatusLifecycle()
 {
     SwitchSim sim(frozen());
     ObjectStore& store = sim.store();
-    const Oid status = vlanColumn(6, 20);
+    const Oid status = vlanColumn(5, 20);
     // createAndWait: the row exists, not in service, with its defaults.
     QCOMPARE(applySet(store, {{status, Value::Integer(rowstatus::CreateAndWait)}}).status, ErrorStatus::NoError);
     QCOMPARE(store.read(status)->integer, rowstatus::NotInService);
-    QCOMPARE(store.read(vlanColumn(3, 20))->octets, std::string(4, '\0'));
+    QCOMPARE(store.read(vlanColumn(2, 20))->octets, std::string(4, '\0'));
     // A column of an existing row needs no row status.
-    QCOMPARE(applySet(store, {{vlanColumn(2, 20), Value::Octets("twenty")}}).status, ErrorStatus::NoError);
+    QCOMPARE(applySet(store, {{vlanColumn(1, 20), Value::Octets("twenty")}}).status, ErrorStatus::NoError);
     QCOMPARE(applySet(store, {{status, Value::Integer(rowstatus::Active)}}).status, ErrorStatus::NoError);
     QCOMPARE(store.read(status)->integer, rowstatus::Active);
     QCOMPARE(applySet(store, {{status, Value::Integer(rowstatus::NotInService)}}).status, ErrorStatus::NoError);
@@ -128,18 +128,18 @@ void TestSimStore::rowStatusLifecycle()
     QCOMPARE(applySet(store, {{status, Value::Integer(rowstatus::CreateAndWait)}}).status,
              ErrorStatus::InconsistentValue);
     // Destroy removes every column; columns given with destroy are refused.
-    QCOMPARE(applySet(store, {{status, Value::Integer(rowstatus::Destroy)}, {vlanColumn(2, 20), Value::Octets("x")}}),
+    QCOMPARE(applySet(store, {{status, Value::Integer(rowstatus::Destroy)}, {vlanColumn(1, 20), Value::Octets("x")}}),
              (SetOutcome{ErrorStatus::InconsistentValue, 2}));
     QCOMPARE(applySet(store, {{status, Value::Integer(rowstatus::Destroy)}}).status, ErrorStatus::NoError);
     QVERIFY(!store.read(status));
-    QVERIFY(!store.read(vlanColumn(2, 20)));
+    QVERIFY(!store.read(vlanColumn(1, 20)));
     // createAndGo with columns in the same request, in any order.
-    QCOMPARE(applySet(store, {{vlanColumn(2, 30), Value::Octets("thirty")},
-                              {concat(oidOf(kVlan), {6, 30}), Value::Integer(rowstatus::CreateAndGo)}})
+    QCOMPARE(applySet(store, {{vlanColumn(1, 30), Value::Octets("thirty")},
+                              {concat(oidOf(kVlan), {5, 30}), Value::Integer(rowstatus::CreateAndGo)}})
                  .status,
              ErrorStatus::NoError);
-    QCOMPARE(store.read(vlanColumn(2, 30))->octets, std::string("thirty"));
-    QCOMPARE(store.read(vlanColumn(6, 30))->integer, rowstatus::Active);
+    QCOMPARE(store.read(vlanColumn(1, 30))->octets, std::string("thirty"));
+    QCOMPARE(store.read(vlanColumn(5, 30))->integer, rowstatus::Active);
 }
 
 // A status column of other(1), disabled(2) and enabled(3), as the trap manager table has it:
@@ -181,13 +181,13 @@ void TestSimStore::setIsAllOrNothing()
     const Oid rmon = oidOf("1.3.6.1.4.1.58126.11.101.2.2.1.2.4.0");
     // The failing varbind is the third; the first two are valid alone and stay unapplied.
     const SetOutcome outcome = applySet(store, {{sysName, Value::Octets("changed")},
-                                                {vlanColumn(6, 40), Value::Integer(rowstatus::CreateAndGo)},
+                                                {vlanColumn(5, 40), Value::Integer(rowstatus::CreateAndGo)},
                                                 {rmon, Value::Integer(7)}});
     QCOMPARE(outcome, (SetOutcome{ErrorStatus::WrongValue, 3}));
     QCOMPARE(store.read(sysName)->octets, std::string("KSW-7116"));
-    QVERIFY(!store.read(vlanColumn(6, 40)));
+    QVERIFY(!store.read(vlanColumn(5, 40)));
     // The same in the later phase: the row check fails on the second varbind.
-    QCOMPARE(applySet(store, {{sysName, Value::Octets("changed")}, {vlanColumn(2, 41), Value::Octets("x")}}),
+    QCOMPARE(applySet(store, {{sysName, Value::Octets("changed")}, {vlanColumn(1, 41), Value::Octets("x")}}),
              (SetOutcome{ErrorStatus::NoCreation, 2}));
     QCOMPARE(store.read(sysName)->octets, std::string("KSW-7116"));
 }
@@ -199,8 +199,8 @@ void TestSimStore::undoRestoresEverything()
     const std::string before = stateText(store, "KSW-7116");
     SetTransaction t(store);
     QCOMPARE(t.stage(1, oidOf("1.3.6.1.2.1.1.6.0"), Value::Octets("rack 4")), ErrorStatus::NoError);
-    QCOMPARE(t.stage(2, vlanColumn(6, 50), Value::Integer(rowstatus::CreateAndGo)), ErrorStatus::NoError);
-    QCOMPARE(t.stage(3, vlanColumn(5, 1), Value::Octets(std::string("\x80\0\0\0", 4))), ErrorStatus::NoError);
+    QCOMPARE(t.stage(2, vlanColumn(5, 50), Value::Integer(rowstatus::CreateAndGo)), ErrorStatus::NoError);
+    QCOMPARE(t.stage(3, vlanColumn(4, 1), Value::Octets(std::string("\x80\0\0\0", 4))), ErrorStatus::NoError);
     QCOMPARE(t.prepare().first, ErrorStatus::NoError);
     t.apply();
     QVERIFY(stateText(store, "KSW-7116") != before);
@@ -262,8 +262,8 @@ void TestSimStore::stateRoundTrip()
     {
         SwitchSim sim(frozen());
         QCOMPARE(applySet(sim.store(), {{oidOf("1.3.6.1.2.1.1.5.0"), Value::Octets("core \"A\"")},
-                                        {vlanColumn(6, 7), Value::Integer(rowstatus::CreateAndWait)},
-                                        {vlanColumn(3, 7), Value::Octets(std::string("\xc0\x01\0\0", 4))}})
+                                        {vlanColumn(5, 7), Value::Integer(rowstatus::CreateAndWait)},
+                                        {vlanColumn(2, 7), Value::Octets(std::string("\xc0\x01\0\0", 4))}})
                      .status,
                  ErrorStatus::NoError);
         std::string why;
@@ -274,7 +274,7 @@ void TestSimStore::stateRoundTrip()
     const auto error = loadState(path, fresh.store(), "KSW-7116");
     QVERIFY2(!error, error ? error->message.c_str() : "");
     QCOMPARE(fresh.store().read(oidOf("1.3.6.1.2.1.1.5.0"))->octets, std::string("core \"A\""));
-    QCOMPARE(fresh.store().read(vlanColumn(6, 7))->integer, rowstatus::NotInService);
+    QCOMPARE(fresh.store().read(vlanColumn(5, 7))->integer, rowstatus::NotInService);
     QCOMPARE(stateText(fresh.store(), "KSW-7116"), readFile(dir.path() + "/state"));
 }
 
@@ -291,8 +291,8 @@ void TestSimStore::corruptStateRefused_data()
     QTest::newRow("wrong type") << head + "1.3.6.1.2.1.1.5.0 INTEGER:3\n" << 4;
     QTest::newRow("value outside") << head + "1.3.6.1.2.1.2.2.1.7.1 INTEGER:9\n" << 4;
     QTest::newRow("port that is not there") << head + "1.3.6.1.2.1.2.2.1.7.17 INTEGER:2\n" << 4;
-    QTest::newRow("row without status") << head + "1.3.6.1.2.1.17.7.1.4.3.1.2.5 STRING:\"x\"\n" << 4;
-    QTest::newRow("createAndGo stored") << head + "1.3.6.1.2.1.17.7.1.4.3.1.6.5 INTEGER:4\n" << 4;
+    QTest::newRow("row without status") << head + "1.3.6.1.2.1.17.7.1.4.3.1.1.5 STRING:\"x\"\n" << 4;
+    QTest::newRow("createAndGo stored") << head + "1.3.6.1.2.1.17.7.1.4.3.1.5.5 INTEGER:4\n" << 4;
     QTest::newRow("garbage line") << head + "\n\nhello world\n" << 6;
     QTest::newRow("unknown table") << "ksw-sim-state 1\ntable 1.3.6.1.2.1.2.2.1\n" << 2;
     QTest::newRow("same value twice") << head + "1.3.6.1.2.1.1.5.0 STRING:\"a\"\n1.3.6.1.2.1.1.5.0 STRING:\"b\"\n" << 5;

@@ -79,8 +79,8 @@ void TestSimWrites::initTestCase()
 
 void TestSimWrites::vlanCreateWalkDestroy()
 {
-    const ToolRun create = set(v2c("wrilato"), {vlan(6, 10), "i", "4", vlan(2, 10), "s", "lab", vlan(3, 10), "x",
-                                                "C0000000", vlan(5, 10), "x", "40000000"});
+    const ToolRun create = set(v2c("wrilato"), {vlan(5, 10), "i", "4", vlan(1, 10), "s", "lab", vlan(2, 10), "x",
+                                                "C0000000", vlan(4, 10), "x", "40000000"});
     QVERIFY2(create.ok(), qPrintable(create.err));
 
     const ToolRun table = runSnmpTool(
@@ -92,10 +92,10 @@ void TestSimWrites::vlanCreateWalkDestroy()
     QCOMPARE(rows[0], QString(R"(1,"64 65 66 61 75 6C 74 ","FF FF 00 00 ","00 00 00 00 ","FF FF 00 00 ",1)"));
     QCOMPARE(rows[1], QString(R"(10,"6C 61 62 ","C0 00 00 00 ","00 00 00 00 ","40 00 00 00 ",1)"));
 
-    const auto names = walk(kVlan + ".2");
-    QCOMPARE(names.keys(), (QList<QString>{vlan(2, 1), vlan(2, 10)}));
+    const auto names = walk(kVlan + ".1");
+    QCOMPARE(names.keys(), (QList<QString>{vlan(1, 1), vlan(1, 10)}));
 
-    const ToolRun destroy = set(v2c("wrilato"), {vlan(6, 10), "i", "6"});
+    const ToolRun destroy = set(v2c("wrilato"), {vlan(5, 10), "i", "6"});
     QVERIFY2(destroy.ok(), qPrintable(destroy.err));
     const auto after = walk(kVlan);
     QCOMPARE(after.size(), 5);  // VLAN 1's five columns
@@ -104,13 +104,13 @@ void TestSimWrites::vlanCreateWalkDestroy()
 
 void TestSimWrites::createAndWaitThenActivate()
 {
-    QVERIFY(set(v2c("wrilato"), {vlan(6, 20), "i", "5"}).ok());
-    QCOMPARE(walk(vlan(6, 20)).value(vlan(6, 20)), QString("2"));  // notInService
-    QVERIFY(set(v2c("wrilato"), {vlan(2, 20), "s", "twenty"}).ok());
-    QVERIFY(set(v2c("wrilato"), {vlan(6, 20), "i", "1"}).ok());
-    QCOMPARE(walk(vlan(6, 20)).value(vlan(6, 20)), QString("1"));
-    QCOMPARE(set(v2c("wrilato"), {vlan(6, 20), "i", "3"}).reason(), QString("wrongValue"));  // notReady
-    QVERIFY(set(v2c("wrilato"), {vlan(6, 20), "i", "6"}).ok());
+    QVERIFY(set(v2c("wrilato"), {vlan(5, 20), "i", "5"}).ok());
+    QCOMPARE(walk(vlan(5, 20)).value(vlan(5, 20)), QString("2"));  // notInService
+    QVERIFY(set(v2c("wrilato"), {vlan(1, 20), "s", "twenty"}).ok());
+    QVERIFY(set(v2c("wrilato"), {vlan(5, 20), "i", "1"}).ok());
+    QCOMPARE(walk(vlan(5, 20)).value(vlan(5, 20)), QString("1"));
+    QCOMPARE(set(v2c("wrilato"), {vlan(5, 20), "i", "3"}).reason(), QString("wrongValue"));  // notReady
+    QVERIFY(set(v2c("wrilato"), {vlan(5, 20), "i", "6"}).ok());
 }
 
 void TestSimWrites::setErrors_data()
@@ -121,26 +121,26 @@ void TestSimWrites::setErrors_data()
     const QStringList two = v2c("wrilato");
     const QStringList one = v1("wrilato");
     QTest::newRow("v2c wrongType") << two << QStringList{kSysName, "i", "5"} << "wrongType";
-    QTest::newRow("v2c wrongType of a port list") << two << QStringList{vlan(3, 1), "i", "1"} << "wrongType";
-    QTest::newRow("v2c wrongLength port list") << two << QStringList{vlan(3, 1), "x", "FFFF0000FF"} << "wrongLength";
-    QTest::newRow("v2c wrongLength name") << two << QStringList{vlan(2, 1), "s", QString(33, 'n')} << "wrongLength";
+    QTest::newRow("v2c wrongType of a port list") << two << QStringList{vlan(2, 1), "i", "1"} << "wrongType";
+    QTest::newRow("v2c wrongLength port list") << two << QStringList{vlan(2, 1), "x", "FFFF0000FF"} << "wrongLength";
+    QTest::newRow("v2c wrongLength name") << two << QStringList{vlan(1, 1), "s", QString(33, 'n')} << "wrongLength";
     QTest::newRow("v2c wrongValue enumeration") << two << QStringList{"1.3.6.1.2.1.2.2.1.7.1", "i", "7"} << "wrongValue";
-    QTest::newRow("v2c wrongValue missing port") << two << QStringList{vlan(3, 1), "x", "FFFF8000"} << "wrongValue";
+    QTest::newRow("v2c wrongValue missing port") << two << QStringList{vlan(2, 1), "x", "FFFF8000"} << "wrongValue";
     QTest::newRow("v2c notWritable read-only") << two << QStringList{"1.3.6.1.2.1.1.1.0", "s", "x"} << "notWritable";
     QTest::newRow("v2c notWritable unknown") << two << QStringList{"1.3.6.1.2.1.1.99.0", "i", "1"} << "notWritable";
-    QTest::newRow("v2c noCreation missing row") << two << QStringList{vlan(2, 300), "s", "x"} << "noCreation";
+    QTest::newRow("v2c noCreation missing row") << two << QStringList{vlan(1, 300), "s", "x"} << "noCreation";
     QTest::newRow("v2c noCreation scalar instance") << two << QStringList{"1.3.6.1.2.1.1.5.1", "s", "x"} << "noCreation";
     QTest::newRow("v2c noCreation fixed table") << two << QStringList{"1.3.6.1.2.1.2.2.1.7.99", "i", "2"} << "noCreation";
-    QTest::newRow("v2c inconsistentValue createAndGo existing") << two << QStringList{vlan(6, 1), "i", "4"}
+    QTest::newRow("v2c inconsistentValue createAndGo existing") << two << QStringList{vlan(5, 1), "i", "4"}
                                                                 << "inconsistentValue";
-    QTest::newRow("v2c inconsistentValue active missing") << two << QStringList{vlan(6, 300), "i", "1"}
+    QTest::newRow("v2c inconsistentValue active missing") << two << QStringList{vlan(5, 300), "i", "1"}
                                                           << "inconsistentValue";
-    QTest::newRow("v2c inconsistentValue destroy default VLAN") << two << QStringList{vlan(6, 1), "i", "6"}
+    QTest::newRow("v2c inconsistentValue destroy default VLAN") << two << QStringList{vlan(5, 1), "i", "6"}
                                                                 << "inconsistentValue";
     QTest::newRow("v1 read-only is noSuchName") << one << QStringList{"1.3.6.1.2.1.1.1.0", "s", "x"} << "noSuchName";
     QTest::newRow("v1 wrongType is badValue") << one << QStringList{kSysName, "i", "5"} << "badValue";
-    QTest::newRow("v1 noCreation is noSuchName") << one << QStringList{vlan(2, 300), "s", "x"} << "noSuchName";
-    QTest::newRow("v1 inconsistentValue is badValue") << one << QStringList{vlan(6, 1), "i", "4"} << "badValue";
+    QTest::newRow("v1 noCreation is noSuchName") << one << QStringList{vlan(1, 300), "s", "x"} << "noSuchName";
+    QTest::newRow("v1 inconsistentValue is badValue") << one << QStringList{vlan(5, 1), "i", "4"} << "badValue";
 }
 
 void TestSimWrites::setErrors()
@@ -163,10 +163,10 @@ void TestSimWrites::setIsAllOrNothing_data()
     QTest::newRow("bad value last") << QStringList{kSysName, "s", "half", "1.3.6.1.2.1.2.2.1.7.3", "i", "2",
                                                    "1.3.6.1.2.1.2.2.1.7.1", "i", "9"}
                                     << "wrongValue" << "1.3.6.1.2.1.2.2.1.7.1";
-    QTest::newRow("across subtrees") << QStringList{vlan(6, 60), "i", "4", kRmonState, "i", "9"} << "wrongValue"
+    QTest::newRow("across subtrees") << QStringList{vlan(5, 60), "i", "4", kRmonState, "i", "9"} << "wrongValue"
                                      << kRmonState;
-    QTest::newRow("row check after value checks") << QStringList{kSysLocation, "s", "lab", vlan(2, 61), "s", "x"}
-                                                  << "noCreation" << vlan(2, 61);
+    QTest::newRow("row check after value checks") << QStringList{kSysLocation, "s", "lab", vlan(1, 61), "s", "x"}
+                                                  << "noCreation" << vlan(1, 61);
     QTest::newRow("write community's set, then a read-only object")
         << QStringList{kRmonState, "i", "2", "1.3.6.1.2.1.1.3.0", "t", "5"} << "notWritable" << "1.3.6.1.2.1.1.3.0";
 }
@@ -185,7 +185,7 @@ void TestSimWrites::setIsAllOrNothing()
 
 void TestSimWrites::logShowsTheExactSet()
 {
-    QVERIFY(set(v2c("wrilato"), {"1.3.6.1.2.1.1.4.0", "s", "ops \"team\"", vlan(3, 1), "x", "FFFF0000"}).ok());
+    QVERIFY(set(v2c("wrilato"), {"1.3.6.1.2.1.1.4.0", "s", "ops \"team\"", vlan(2, 1), "x", "FFFF0000"}).ok());
     QCOMPARE(set(v2c("wrilato"), {kSysLocation, "s", "x", kRmonState, "s", "on"}).reason(), QString("wrongType"));
 
     QFile file(dir_.path() + "/log");
@@ -203,7 +203,7 @@ void TestSimWrites::logShowsTheExactSet()
     static const QRegularExpression recv(R"(recv v2c community=wrilato SET reqid=(\d+) (.*)$)");
     const auto m = recv.match(request);
     QVERIFY(m.hasMatch());
-    QCOMPARE(m.captured(2), QString(R"(1.3.6.1.2.1.1.4.0=STRING:"ops \"team\"" )") + vlan(3, 1) + "=HEX:ffff0000");
+    QCOMPARE(m.captured(2), QString(R"(1.3.6.1.2.1.1.4.0=STRING:"ops \"team\"" )") + vlan(2, 1) + "=HEX:ffff0000");
     const QString response = find("send v2c community=wrilato RESPONSE reqid=" + m.captured(1) + " ");
     QVERIFY(response.contains(" error=noError(0) index=0 "));
 

@@ -31,7 +31,7 @@ const QxSNMPVarDesc kIfTable[] = {
 // A column with one row (VLAN 1) walked beside one with sixteen; the index is not read.
 const QxSNMPVarDesc kSparse[] = {
     {"1.3.6.1.2.1.2.2.1.1", "ifIndex", VarType::Integer, AccessIndex},
-    {"1.3.6.1.2.1.17.7.1.4.3.1.2", "dot1qVlanStaticName", VarType::DisplayString, AccessRead},
+    {"1.3.6.1.2.1.17.7.1.4.3.1.1", "dot1qVlanStaticName", VarType::DisplayString, AccessRead},
     {"1.3.6.1.2.1.2.2.1.2", "ifDescr", VarType::DisplayString, AccessRead},
     {nullptr},
 };
