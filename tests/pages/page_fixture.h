@@ -63,7 +63,8 @@ T* Find(const QWidget* parent, const QString& name)
 inline QPointer<QTimer> WhenDialogOpens(const QString& name, std::function<void(QDialog*)> inspect,
                                         int timeoutMs = 20000)
 {
-    auto* timer = new QTimer;
+    // Owned by the application, so a watcher whose dialog never opened goes with it at exit.
+    auto* timer = new QTimer(qApp);
     auto started = std::make_shared<int>(0);
     timer->setInterval(10);
     QObject::connect(timer, &QTimer::timeout, [timer, name, inspect, started, timeoutMs] {
