@@ -175,7 +175,8 @@ void Agent::Impl::handleSet(netsnmp_agent_request_info* reqinfo, netsnmp_request
 
     switch (reqinfo->mode) {
     case MODE_SET_RESERVE1:
-        if (!current) pendingSet.emplace(PendingSet{agentSession, requestId, SetTransaction(sim.store())});
+        if (!current)
+            pendingSet.emplace(PendingSet{agentSession, requestId, SetTransaction(sim.store(), &sim.behaviour())});
         for (netsnmp_request_info* r = requests; r; r = r->next) {
             const Oid instance = oidFromArcs(r->requestvb->name, r->requestvb->name_length);
             // A refused varbind is never staged, so nothing of the set is applied.
@@ -220,6 +221,11 @@ void Agent::Impl::handleSet(netsnmp_agent_request_info* reqinfo, netsnmp_request
         pendingSet.reset();
         break;
     case MODE_SET_COMMIT:
+        // The switch acts on a set only once it is sure to stay; what it changes then is kept too.
+        if (current && sim.behaviour().applied(pendingSet->transaction.appliedVarbinds()))
+            saveStateFile(*pendingSet);
+        if (current) pendingSet.reset();
+        break;
     case MODE_SET_FREE:
         if (current) pendingSet.reset();
         break;

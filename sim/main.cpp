@@ -56,6 +56,7 @@ int main(int argc, char** argv)
     settings.fdbEntries = options.fdbEntries;
     settings.clockRate = options.clockRate;
     settings.clockStartMs = options.clockStartSeconds * 1000;
+    settings.disabledRules = options.disabledRules;
     SwitchSim sim(settings);
 
     if (!options.stateFile.empty()) {

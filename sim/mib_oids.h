@@ -17,6 +17,9 @@ inline constexpr const char* kLibraryServed[] = {
     "1.3.6.1.6.3.16",  // SNMP-VIEW-BASED-ACM-MIB: contexts, groups, access, views
 };
 
+// Port Counter Clear Control, indexed by port: other(1) at rest, start(2) clears.
+inline constexpr const char* kPortCounterClear = "1.3.6.1.4.1.58126.11.101.2.2.3.6.1.2";
+
 // Columns of the port control table.
 inline constexpr unsigned kPortCtrlAdminState = 4;
 inline constexpr unsigned kPortCtrlNwayState = 5;

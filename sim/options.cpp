@@ -8,6 +8,7 @@
 #include <cstdlib>
 #include <set>
 
+#include "behaviour.h"
 #include "switch_model.h"
 
 namespace ksw::sim {
@@ -62,6 +63,11 @@ Simulation clock:
   --clock-start SECONDS    simulated time since power-on at start (default 0)
   Port links go up and down every few minutes of simulated time.
 
+The switch's own behaviour (every rule on by default):
+  --rule NAME=off|on       switch a rule off or on again (repeatable; the last one counts):
+)";
+
+const char* const kHelpEnd = R"(
   -h, --help               show this text and exit
 
 When ready, ksw-sim prints "ksw-sim listening on udp:ADDR:PORT" on standard output. It stops
@@ -183,7 +189,24 @@ std::string SimOptions::listenAddress() const
 
 std::string helpText()
 {
-    return kHelp;
+    // Each rule's name, then its effect wrapped under it within the width of the text above.
+    const std::string nameIndent(29, ' ');
+    const std::string effectIndent(31, ' ');
+    constexpr size_t kWidth = 95;
+    std::string text = kHelp;
+    for (const RuleInfo& rule : knownRules()) {
+        text += nameIndent + rule.name + "\n";
+        std::string line = effectIndent;
+        for (const std::string& word : split(rule.effect, ' ')) {
+            if (line.size() > effectIndent.size() && line.size() + 1 + word.size() > kWidth) {
+                text += line + "\n";
+                line = effectIndent;
+            }
+            line += (line.size() > effectIndent.size() ? " " : "") + word;
+        }
+        text += line + "\n";
+    }
+    return text + kHelpEnd;
 }
 
 ParsedCommandLine parseCommandLine(const std::vector<std::string>& args)
@@ -208,7 +231,7 @@ ParsedCommandLine parseCommandLine(const std::vector<std::string>& args)
         }
         static const std::set<std::string> known = {
             "--listen", "--model", "--read-community", "--write-community", "--user", "--state", "--log",
-            "--seed", "--fdb-entries", "--drop", "--delay", "--too-big", "--fault", "--clock-rate", "--clock-start"};
+            "--seed", "--fdb-entries", "--drop", "--delay", "--too-big", "--fault", "--clock-rate", "--clock-start", "--rule"};
         if (!known.count(name)) return fail("unknown option " + args[i]);
         std::string value;
         if (inlineValue) {
@@ -264,6 +287,14 @@ ParsedCommandLine parseCommandLine(const std::vector<std::string>& args)
             options.clockRate = std::strtod(value.c_str(), &end);
             if (value.empty() || *end || !(options.clockRate >= 0) || options.clockRate > 1e6)
                 return fail("--clock-rate " + value + ": 0 to 1000000 expected");
+        } else if (name == "--rule") {
+            const auto eq = value.find('=');
+            const std::string rule = value.substr(0, eq);
+            const std::string state = eq == std::string::npos ? "" : value.substr(eq + 1);
+            if (!isKnownRule(rule)) return fail("--rule " + value + ": unknown rule \"" + rule + "\" (see --help)");
+            if (state == "off") options.disabledRules.insert(rule);
+            else if (state == "on") options.disabledRules.erase(rule);
+            else return fail("--rule " + value + ": NAME=off or NAME=on expected");
         } else if (name == "--clock-start") {
             if (!numberOf(value, options.clockStartSeconds) || options.clockStartSeconds > 100000000000ULL)
                 return fail("--clock-start " + value + ": seconds expected");

@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -34,6 +35,7 @@ struct SimOptions {
     FaultSettings faults;
     double clockRate = 1.0;
     uint64_t clockStartSeconds = 0;
+    std::set<std::string> disabledRules;  // --rule NAME=off
 
     // "udp:127.0.0.1:1161" or "udp6:[::1]:1161", the form net-snmp listens on.
     std::string listenAddress() const;

@@ -31,6 +31,8 @@ PortSim::PortSim(const ModelInfo& model, uint64_t seed) : model_(model), seed_(s
         plans_.push_back(plan);
     }
     totals_.resize(plans_.size());
+    cleared_.resize(plans_.size());
+    held_.resize(plans_.size());
 }
 
 uint64_t PortSim::draw(int port, uint64_t slot, uint64_t what) const
@@ -69,7 +71,8 @@ PortMode PortSim::mode(int port, int m) const
 bool PortSim::upIn(int port, uint64_t slot) const
 {
     const Plan& p = plans_[static_cast<size_t>(port - 1)];
-    return draw(port, slot, LinkUp) % 100 < p.upShare && mode(port, mediumIn(port, slot)).enabled;
+    return draw(port, slot, LinkUp) % 100 < p.upShare && mode(port, mediumIn(port, slot)).enabled &&
+           !held_[static_cast<size_t>(port - 1)];
 }
 
 LinkState PortSim::link(int port, uint64_t ms) const
@@ -151,10 +154,11 @@ Traffic PortSim::traffic(int port) const
     Traffic t;
     if (port < 1 || port > model_.ports) return t;
     const Accumulated& a = totals_[static_cast<size_t>(port - 1)];
-    const uint64_t inPackets = a.inPackets / 1000;
-    const uint64_t outPackets = a.outPackets / 1000;
-    t.inOctets = a.inOctets / 1000;
-    t.outOctets = a.outOctets / 1000;
+    const Accumulated& c = cleared_[static_cast<size_t>(port - 1)];
+    const uint64_t inPackets = (a.inPackets - c.inPackets) / 1000;
+    const uint64_t outPackets = (a.outPackets - c.outPackets) / 1000;
+    t.inOctets = (a.inOctets - c.inOctets) / 1000;
+    t.outOctets = (a.outOctets - c.outOctets) / 1000;
     // Of the packets: 94 percent unicast, 4 multicast, 2 broadcast.
     // Each share is rounded down on its own so that every counter only grows.
     t.inUcast = inPackets * 94 / 100;
@@ -164,6 +168,18 @@ Traffic PortSim::traffic(int port) const
     t.outMulticast = outPackets * 4 / 100;
     t.outBroadcast = outPackets * 2 / 100;
     return t;
+}
+
+void PortSim::clearCounters(int port)
+{
+    if (port < 1 || port > model_.ports) return;
+    cleared_[static_cast<size_t>(port - 1)] = totals_[static_cast<size_t>(port - 1)];
+}
+
+void PortSim::holdLinkDown(int port, bool hold)
+{
+    if (port < 1 || port > model_.ports) return;
+    held_[static_cast<size_t>(port - 1)] = hold;
 }
 
 }  // namespace ksw::sim

@@ -47,9 +47,13 @@ public:
     uint64_t lastChangeMs(int port, uint64_t ms) const;
     int portsUp(uint64_t ms) const;
 
-    // Counts the traffic of every port up to ms; counters only grow.
+    // Counts the traffic of every port up to ms; counters only grow, until cleared.
     void advance(uint64_t ms);
     Traffic traffic(int port) const;
+    // The port's counters start again from zero.
+    void clearCounters(int port);
+    // A held link is down whatever the schedule says, as while it negotiates.
+    void holdLinkDown(int port, bool hold);
 
 private:
     struct Plan {
@@ -72,6 +76,8 @@ private:
     uint64_t seed_;
     std::vector<Plan> plans_;          // [port - 1]
     std::vector<Accumulated> totals_;  // [port - 1]
+    std::vector<Accumulated> cleared_;  // [port - 1]: the totals when last cleared
+    std::vector<bool> held_;            // [port - 1]
     uint64_t countedUntilMs_ = 0;
     ModeSource modeOf_;
     // While advance() counts, the configuration cannot change: each port's mode is looked up

@@ -103,6 +103,12 @@ std::pair<ErrorStatus, int> SetTransaction::prepare()
         }
     }
 
+    if (errors_.empty() && behaviour_) {
+        std::vector<std::pair<Oid, Value>> varbinds;
+        for (const Staged& item : staged_) varbinds.emplace_back(item.oid, item.value);
+        const auto [status, position] = behaviour_->check(varbinds, store_);
+        if (status != ErrorStatus::NoError) fail(staged_[static_cast<size_t>(position - 1)].vbIndex, status);
+    }
     if (errors_.empty()) return {ErrorStatus::NoError, 0};
     return {errors_.begin()->second, errors_.begin()->first};
 }
@@ -133,6 +139,8 @@ void SetTransaction::apply()
 {
     if (applied_) return;
     applied_ = true;
+    appliedVarbinds_.clear();
+    for (const Staged& item : staged_) appliedVarbinds_.push_back({item.oid, item.value, store_.read(item.oid)});
     for (const Staged& item : staged_)
         if (!item.def->table) {
             saveCell(item.oid);
@@ -169,6 +177,7 @@ void SetTransaction::undo()
 {
     if (!applied_) return;
     applied_ = false;
+    appliedVarbinds_.clear();
     for (auto it = saved_.rbegin(); it != saved_.rend(); ++it) {
         if (it->table) {
             if (!it->existed) {
@@ -182,9 +191,10 @@ void SetTransaction::undo()
     saved_.clear();
 }
 
-SetOutcome applySet(ObjectStore& store, const std::vector<std::pair<Oid, Value>>& varbinds)
+SetOutcome applySet(ObjectStore& store, const std::vector<std::pair<Oid, Value>>& varbinds,
+                    const Behaviour* behaviour)
 {
-    SetTransaction transaction(store);
+    SetTransaction transaction(store, behaviour);
     std::optional<SetOutcome> first;
     for (size_t i = 0; i < varbinds.size(); ++i) {
         const int vbIndex = static_cast<int>(i) + 1;
@@ -195,6 +205,7 @@ SetOutcome applySet(ObjectStore& store, const std::vector<std::pair<Oid, Value>>
     const auto [status, index] = transaction.prepare();
     if (status != ErrorStatus::NoError) return {status, index};
     transaction.apply();
+    if (behaviour) behaviour->applied(transaction.appliedVarbinds());
     return {};
 }
 

@@ -9,6 +9,7 @@
 #include <utility>
 #include <vector>
 
+#include "behaviour.h"
 #include "error_status.h"
 #include "object_store.h"
 
@@ -16,7 +17,11 @@ namespace ksw::sim {
 
 class SetTransaction {
 public:
-    explicit SetTransaction(ObjectStore& store) : store_(store) {}
+    // With `behaviour`, the switch's set rules are the last check of prepare().
+    explicit SetTransaction(ObjectStore& store, const Behaviour* behaviour = nullptr)
+        : store_(store), behaviour_(behaviour)
+    {
+    }
 
     // The checks of one varbind (1-based position vbIndex) alone, in RFC 3416 order:
     // notWritable, wrongType, wrongLength, wrongValue, noCreation (an instance that can never
@@ -25,7 +30,8 @@ public:
 
     // The checks that need the whole request: a column of a missing row without its RowStatus
     // creating it (noCreation), createAndGo/createAndWait on an existing row, active or
-    // notInService on a missing one, destroy of a permanent row (inconsistentValue).
+    // notInService on a missing one, destroy of a permanent row (inconsistentValue); then, for
+    // a set that passes all of them, the switch's set rules.
     // Returns the first failing varbind, or {NoError, 0}.
     std::pair<ErrorStatus, int> prepare();
     ErrorStatus errorFor(int vbIndex) const;
@@ -34,6 +40,8 @@ public:
     void apply();
     void undo();
     bool applied() const { return applied_; }
+    // What apply() wrote, in varbind order, with what each instance held before.
+    const std::vector<AppliedVarbind>& appliedVarbinds() const { return appliedVarbinds_; }
 
 private:
     enum class RowAction { Modify, Create, Destroy, Nothing };
@@ -64,10 +72,12 @@ private:
     void saveCell(const Oid& instance);
 
     ObjectStore& store_;
+    const Behaviour* behaviour_;
     std::vector<Staged> staged_;
     std::vector<RowPlan> plans_;
     std::map<int, ErrorStatus> errors_;
     std::vector<Saved> saved_;
+    std::vector<AppliedVarbind> appliedVarbinds_;
     bool applied_ = false;
 };
 
@@ -78,7 +88,8 @@ struct SetOutcome {
 };
 
 // All phases at once, as a client sees them: the error of the first failing varbind, or success
-// with every value applied.
-SetOutcome applySet(ObjectStore& store, const std::vector<std::pair<Oid, Value>>& varbinds);
+// with every value applied and then the behaviour's after-set actions run.
+SetOutcome applySet(ObjectStore& store, const std::vector<std::pair<Oid, Value>>& varbinds,
+                    const Behaviour* behaviour = nullptr);
 
 }  // namespace ksw::sim

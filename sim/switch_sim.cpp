@@ -1,5 +1,7 @@
 #include "switch_sim.h"
 
+#include <algorithm>
+
 #include "mib_oids.h"
 
 namespace ksw::sim {
@@ -8,7 +10,8 @@ SwitchSim::SwitchSim(const SimSettings& settings)
     : settings_(settings),
       model_(*settings.model),
       clock_(settings.clockRate, settings.clockStartMs),
-      ports_(model_, settings.seed)
+      ports_(model_, settings.seed),
+      behaviour_(settings.disabledRules)
 {
     declareSystemGroup(*this);
     declareInterfaces(*this);
@@ -17,13 +20,37 @@ SwitchSim::SwitchSim(const SimSettings& settings)
     declareEnterprise(*this);
     declareSnmpEngine(*this);
     declareCatalogue(*this);
+    declareBehaviour(*this);
     ports_.setModeSource([this](int port, int medium) { return portMode(port, medium); });
     tick();
 }
 
+void SwitchSim::at(uint64_t dueMs, std::string key, std::function<void()> action)
+{
+    cancel(key);
+    timers_.push_back({dueMs, timersSet_++, std::move(key), std::move(action)});
+}
+
+void SwitchSim::cancel(const std::string& key)
+{
+    std::erase_if(timers_, [&](const Timer& t) { return t.key == key; });
+}
+
 void SwitchSim::tick()
 {
-    ports_.advance(clock_.nowMs());
+    const uint64_t now = clock_.nowMs();
+    while (true) {
+        auto next = std::min_element(timers_.begin(), timers_.end(), [](const Timer& a, const Timer& b) {
+            return a.dueMs != b.dueMs ? a.dueMs < b.dueMs : a.order < b.order;
+        });
+        if (next == timers_.end() || next->dueMs > now) break;
+        // The traffic up to the timer is counted as things were before it.
+        ports_.advance(next->dueMs);
+        const std::function<void()> action = std::move(next->action);
+        timers_.erase(next);
+        action();
+    }
+    ports_.advance(now);
 }
 
 int64_t SwitchSim::readInteger(const Oid& instance, int64_t fallback) const

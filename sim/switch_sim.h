@@ -2,8 +2,12 @@
 // The simulated switch: its model, clock, ports and the object store holding its MIB.
 
 #include <cstdint>
+#include <functional>
+#include <set>
 #include <string>
+#include <vector>
 
+#include "behaviour.h"
 #include "object_store.h"
 #include "port_sim.h"
 #include "sim_clock.h"
@@ -17,6 +21,7 @@ struct SimSettings {
     int fdbEntries = 50;
     double clockRate = 1.0;  // simulated seconds per real second
     uint64_t clockStartMs = 0;
+    std::set<std::string> disabledRules;  // names from knownRules()
 };
 
 class SwitchSim {
@@ -30,9 +35,18 @@ public:
     ObjectStore& store() { return store_; }
     const ObjectStore& store() const { return store_; }
     const PortSim& ports() const { return ports_; }
+    PortSim& ports() { return ports_; }
+    const Behaviour& behaviour() const { return behaviour_; }
+    Behaviour& behaviour() { return behaviour_; }
     uint64_t nowMs() const { return clock_.nowMs(); }
 
-    // Brings the traffic counters up to the present; called before every request.
+    // Runs `action` once the simulated clock reaches dueMs, before the request that sees that
+    // time; a timer of the same key is replaced. Timers due together run in the order set.
+    void at(uint64_t dueMs, std::string key, std::function<void()> action);
+    void cancel(const std::string& key);
+
+    // Runs the timers that are due and brings the traffic counters up to the present; called
+    // before every request.
     void tick();
 
     std::string bridgeMac() const;      // 6 octets
@@ -42,6 +56,13 @@ public:
     std::string engineId() const;
 
 private:
+    struct Timer {
+        uint64_t dueMs;
+        uint64_t order;
+        std::string key;
+        std::function<void()> action;
+    };
+
     PortMode portMode(int port, int medium) const;
     int64_t readInteger(const Oid& instance, int64_t fallback) const;
 
@@ -50,6 +71,9 @@ private:
     SimClock clock_;
     PortSim ports_;
     ObjectStore store_;
+    Behaviour behaviour_;
+    std::vector<Timer> timers_;
+    uint64_t timersSet_ = 0;
 };
 
 // The object catalogue, one function per MIB group (mib_*.cpp).

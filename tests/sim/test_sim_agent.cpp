@@ -257,6 +257,8 @@ void TestSimAgent::badCommandLine_data()
     QTest::newRow("fault kind") << QStringList{"--fault", "1.3.6=slow"} << "unknown fault kind";
     QTest::newRow("fdb entries") << QStringList{"--fdb-entries", "-1"} << "0 to 100000";
     QTest::newRow("community quote") << QStringList{"--read-community", "a\"b"} << "--read-community";
+    QTest::newRow("unknown rule") << QStringList{"--rule", "vlan=off"} << "unknown rule \"vlan\"";
+    QTest::newRow("rule without state") << QStringList{"--rule", "link-settle"} << "NAME=off or NAME=on";
 }
 
 void TestSimAgent::badCommandLine()
@@ -277,7 +279,8 @@ void TestSimAgent::helpNamesTheDefaults()
     for (const char* text : {"127.0.0.1:1161", "KSW-7116", "\"mirepo\"", "\"wrilato\"", "adminauth123", "adminpriv123",
                              "monitorauth1", "--state", "--log", "--seed", "--fdb-entries", "(default 50)", "--drop",
                              "--delay", "--too-big", "--fault", "genErr", "noSuchName", "wrongType", "short",
-                             "--clock-rate", "SIGTERM"})
+                             "--clock-rate", "SIGTERM", "--rule NAME=off|on", "vlan-membership",
+                             "port-counter-clear", "link-settle"})
         QVERIFY2(run.out.contains(text), text);
 }
 
