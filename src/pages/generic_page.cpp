@@ -4,7 +4,7 @@
 #include <cmath>
 
 #include "app/catalogue/menu_catalogue.h"
-#include "app/dpi_scale.h"
+#include "platform/dpi_scale.h"
 #include "binding/request2edits.h"
 #include "pages/config_form.h"
 #include "pages/edits_panel.h"

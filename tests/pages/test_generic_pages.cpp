@@ -14,7 +14,7 @@
 #include <QtTest>
 
 #include "app/catalogue/menu_catalogue.h"
-#include "app/dpi_scale.h"
+#include "platform/dpi_scale.h"
 #include "page_fixture.h"
 #include "pages/generic_page.h"
 #include "pages/msg_panel.h"
