@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "app/catalogue/menu_catalogue.h"
-#include "binding/optionlist.h"
+#include "values/optionlist.h"
 
 using namespace ksw::catalogue;
 

@@ -16,7 +16,7 @@
 
 #include "app/catalogue/menu_catalogue.h"
 #include "binding/listview.h"
-#include "binding/optionlist.h"
+#include "values/optionlist.h"
 #include "binding/request2edits.h"
 #include "main_window_fixture.h"
 #include "pages/config_form.h"

@@ -5,7 +5,7 @@
 #include <QtTest>
 
 #include "app/catalogue/menu_catalogue.h"
-#include "binding/optionlist.h"
+#include "values/optionlist.h"
 
 using namespace ksw::catalogue;
 

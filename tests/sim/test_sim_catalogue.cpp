@@ -11,8 +11,8 @@
 #include <set>
 
 #include "app/catalogue/menu_catalogue.h"
-#include "binding/optionlist.h"
-#include "binding/valuetext.h"
+#include "values/optionlist.h"
+#include "values/valuetext.h"
 #include "sim_process.h"
 #include "snmp/errors.h"
 #include "snmp/request.h"

@@ -5,7 +5,7 @@
 #include <span>
 
 #include "app/catalogue/menu_catalogue.h"
-#include "binding/optionlist.h"
+#include "values/optionlist.h"
 
 namespace ksw::catalogue {
 

@@ -2,7 +2,7 @@
 
 #include "app/catalogue/menu_parts.h"
 #include "app/catalogue/shared_options.h"
-#include "binding/optionlist.h"
+#include "values/optionlist.h"
 
 namespace ksw::catalogue {
 namespace {
