@@ -9,7 +9,7 @@
 #include <cstring>
 #include <vector>
 
-#include "app/catalogue/menu_catalogue.h"
+#include "catalogue/menu_catalogue.h"
 #include "values/optionlist.h"
 
 using namespace ksw::catalogue;

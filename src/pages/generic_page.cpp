@@ -3,7 +3,7 @@
 #include <QColor>
 #include <cmath>
 
-#include "app/catalogue/menu_catalogue.h"
+#include "catalogue/menu_catalogue.h"
 #include "platform/dpi_scale.h"
 #include "binding/request2edits.h"
 #include "pages/config_form.h"

@@ -14,7 +14,7 @@
 #include <QtTest>
 #include <algorithm>
 
-#include "app/catalogue/menu_catalogue.h"
+#include "catalogue/menu_catalogue.h"
 #include "binding/listview.h"
 #include "values/optionlist.h"
 #include "binding/request2edits.h"

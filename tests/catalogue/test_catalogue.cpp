@@ -4,7 +4,7 @@
 #include <QTemporaryFile>
 #include <QtTest>
 
-#include "app/catalogue/menu_catalogue.h"
+#include "catalogue/menu_catalogue.h"
 #include "values/optionlist.h"
 
 using namespace ksw::catalogue;

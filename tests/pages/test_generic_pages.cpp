@@ -13,7 +13,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "app/catalogue/menu_catalogue.h"
+#include "catalogue/menu_catalogue.h"
 #include "platform/dpi_scale.h"
 #include "page_fixture.h"
 #include "pages/generic_page.h"

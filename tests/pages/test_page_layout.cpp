@@ -16,7 +16,7 @@
 
 #include <deque>
 
-#include "app/catalogue/menu_catalogue.h"
+#include "catalogue/menu_catalogue.h"
 #include "platform/dpi_scale.h"
 #include "page_fixture.h"
 #include "pages/button_pictures.h"

@@ -10,7 +10,7 @@
 #include <optional>
 #include <set>
 
-#include "app/catalogue/menu_catalogue.h"
+#include "catalogue/menu_catalogue.h"
 #include "values/optionlist.h"
 #include "values/valuetext.h"
 #include "sim_process.h"

@@ -5,7 +5,7 @@
 #include <span>
 #include <vector>
 
-#include "app/catalogue/menu_catalogue.h"
+#include "catalogue/menu_catalogue.h"
 #include "html.h"
 #include "object_text.h"
 

@@ -1,7 +1,7 @@
 // The "SNMP V3" menu: engine, target, USM, VACM, notification and community tables.
 
-#include "app/catalogue/menu_parts.h"
-#include "app/catalogue/shared_options.h"
+#include "catalogue/menu_parts.h"
+#include "catalogue/shared_options.h"
 #include "values/optionlist.h"
 
 namespace ksw::catalogue {

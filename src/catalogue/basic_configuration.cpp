@@ -1,8 +1,8 @@
 // The "Basic Configuration" menu: device, equipment and agent management, system log, time, IF-MIB
 // and MIB II hand-overs, file system and reset.
 
-#include "app/catalogue/menu_parts.h"
-#include "app/catalogue/shared_options.h"
+#include "catalogue/menu_parts.h"
+#include "catalogue/shared_options.h"
 
 namespace ksw::catalogue {
 namespace {

@@ -1,7 +1,7 @@
 // The "VLAN" menu: 802.1P and 802.1Q bridges, protocol and MAC-based VLANs.
 
-#include "app/catalogue/menu_parts.h"
-#include "app/catalogue/shared_options.h"
+#include "catalogue/menu_parts.h"
+#include "catalogue/shared_options.h"
 
 namespace ksw::catalogue {
 namespace {

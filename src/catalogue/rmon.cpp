@@ -1,7 +1,7 @@
 // The "RMON" menu.
 
-#include "app/catalogue/menu_parts.h"
-#include "app/catalogue/shared_options.h"
+#include "catalogue/menu_parts.h"
+#include "catalogue/shared_options.h"
 
 namespace ksw::catalogue {
 namespace {

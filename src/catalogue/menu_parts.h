@@ -4,7 +4,7 @@
 
 #include <span>
 
-#include "app/catalogue/menu_catalogue.h"
+#include "catalogue/menu_catalogue.h"
 #include "values/optionlist.h"
 
 namespace ksw::catalogue {

@@ -1,8 +1,8 @@
 // The "Security Management" menu: authentication, 802.1X, RADIUS, AAC, SSH, SSL, IP-MAC binding,
 // safeguard and web/MAC-based access control.
 
-#include "app/catalogue/menu_parts.h"
-#include "app/catalogue/shared_options.h"
+#include "catalogue/menu_parts.h"
+#include "catalogue/shared_options.h"
 
 namespace ksw::catalogue {
 namespace {
