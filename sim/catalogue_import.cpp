@@ -93,7 +93,7 @@ private:
                 const auto& add = p.page->add;
                 if (add.IsSet() && static_cast<size_t>(add.position) == i)
                     use.status = std::string_view(add.text) == "enabled" ? StatusKind::EnableStatus : StatusKind::RowStatus;
-                else if ((d.Access & AccessWrite) && p.page->shape == catalogue::PageShape::Table && isRowStatusOptionList(d) &&
+                else if ((d.Access & AccessWrite) && p.page->shape() == catalogue::PageShape::Table && isRowStatusOptionList(d) &&
                          use.status == StatusKind::None)
                     use.status = StatusKind::RowStatus;
             }

@@ -9,6 +9,10 @@
 
 namespace ksw::catalogue {
 
+// The access combinations the descriptor rows use, beside the single bits of vardesc.h.
+constexpr uint32_t AccessReadWrite = AccessRead | AccessWrite;
+constexpr uint32_t AccessImpliedIndex = AccessIndex | AccessImplied;  // an IMPLIED last index
+
 std::span<const MenuItem> BasicConfigurationMenu();
 std::span<const MenuItem> RmonMenu();
 std::span<const MenuItem> BridgeMenu();

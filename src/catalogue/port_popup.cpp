@@ -8,22 +8,28 @@ namespace {
 
 // Port popup menu > Port Information
 constexpr QxSNMPVarDesc kPortInformation[] = {
-    {"1.3.6.1.4.1.58126.11.101.2.2.3.1.1.3", "Port Info Unit ID", 2, 2},
-    {"1.3.6.1.4.1.58126.11.101.2.2.3.1.1.4", "Port Info Type", 2, 2, &kPortType},
-    {"1.3.6.1.4.1.58126.11.101.2.2.3.1.1.5", "Port Info Link Status", 2, 2, &kOtherLinkPassLinkFail123},
-    {"1.3.6.1.4.1.58126.11.101.2.2.3.1.1.6", "Port Info N-way Status", 2, 2, &kPortNwayStatus},
-    {"1.3.6.1.4.1.58126.11.101.2.2.3.1.1.8", "Port Info Error Disable", 2, 2, &kErrorDisableCause},
+    {"1.3.6.1.4.1.58126.11.101.2.2.3.1.1.3", "Port Info Unit ID", VarType::Integer, AccessRead},
+    {"1.3.6.1.4.1.58126.11.101.2.2.3.1.1.4", "Port Info Type", VarType::Integer, AccessRead, &kPortType},
+    {"1.3.6.1.4.1.58126.11.101.2.2.3.1.1.5", "Port Info Link Status",
+     VarType::Integer, AccessRead, &kOtherLinkPassLinkFail123},
+    {"1.3.6.1.4.1.58126.11.101.2.2.3.1.1.6", "Port Info N-way Status", VarType::Integer, AccessRead, &kPortNwayStatus},
+    {"1.3.6.1.4.1.58126.11.101.2.2.3.1.1.8", "Port Info Error Disable",
+     VarType::Integer, AccessRead, &kErrorDisableCause},
     {},
 };
 
 // Port popup menu > Port Configuration
 constexpr QxSNMPVarDesc kPortConfiguration[] = {
-    {"1.3.6.1.4.1.58126.11.101.2.2.3.2.1.3", "Unit Index", 2, 2},
-    {"1.3.6.1.4.1.58126.11.101.2.2.3.2.1.4", "Admin State", 2, 6, &kOtherDisabledEnabled123},
-    {"1.3.6.1.4.1.58126.11.101.2.2.3.2.1.5", "N-way State", 2, 6, &kPortNwayState},
-    {"1.3.6.1.4.1.58126.11.101.2.2.3.2.1.6", "Flow Control State", 2, 6, &kOtherDisabledEnabled123},
-    {"1.3.6.1.4.1.58126.11.101.2.2.3.2.1.7", "Learning State", 2, 6, &kOtherDisabledEnabled123},
-    {"1.3.6.1.4.1.58126.11.101.2.2.3.2.1.8", "MAC Notification State", 2, 6, &kOtherDisabledEnabled123},
+    {"1.3.6.1.4.1.58126.11.101.2.2.3.2.1.3", "Unit Index", VarType::Integer, AccessRead},
+    {"1.3.6.1.4.1.58126.11.101.2.2.3.2.1.4", "Admin State",
+     VarType::Integer, AccessReadWrite, &kOtherDisabledEnabled123},
+    {"1.3.6.1.4.1.58126.11.101.2.2.3.2.1.5", "N-way State", VarType::Integer, AccessReadWrite, &kPortNwayState},
+    {"1.3.6.1.4.1.58126.11.101.2.2.3.2.1.6", "Flow Control State",
+     VarType::Integer, AccessReadWrite, &kOtherDisabledEnabled123},
+    {"1.3.6.1.4.1.58126.11.101.2.2.3.2.1.7", "Learning State",
+     VarType::Integer, AccessReadWrite, &kOtherDisabledEnabled123},
+    {"1.3.6.1.4.1.58126.11.101.2.2.3.2.1.8", "MAC Notification State",
+     VarType::Integer, AccessReadWrite, &kOtherDisabledEnabled123},
     {},
 };
 
@@ -31,12 +37,12 @@ constexpr MenuItem kItems[] = {
     {.id = "port_popup.port_information", .depth = 0, .caption = "Port Information",
      .opens = Opens::Generic,
      .pageCaption = {.form = CaptionForm::TitlePort, .text = "Port Information Table", .separator = " : ", .suffix = " / Port %1"},
-     .page = {.table = kPortInformation, .shape = PageShape::Scalar, .kind = 1, .indexCount = 0,
+     .page = {.table = kPortInformation, .kind = VarListKind::SingleInstance,
               .instance = InstanceRule::PortButtonHint}},
     {.id = "port_popup.port_configuration", .depth = 0, .caption = "Port Configuration",
      .opens = Opens::Generic,
      .pageCaption = {.form = CaptionForm::TitlePort, .text = "Port Configuration", .separator = " : ", .suffix = " / Port %1"},
-     .page = {.table = kPortConfiguration, .shape = PageShape::Scalar, .kind = 1, .indexCount = 0,
+     .page = {.table = kPortConfiguration, .kind = VarListKind::SingleInstance,
               .instance = InstanceRule::PortButtonHint}},
 };
 

@@ -86,7 +86,7 @@ std::unique_ptr<TConfigForm> CreateGenericPage(const MenuItem& item, const QStri
     if (page.instance != InstanceRule::None) binding->Vars().Instance = instance;
 
     TSNMPEditorPanel* editor = nullptr;
-    if (page.shape == PageShape::Table) {
+    if (page.shape() == PageShape::Table) {
         TSNMPListViewPanel* table = form->SetTable(
             std::move(binding), page.add.position, QString::fromUtf8(page.add.text ? page.add.text : ""),
             page.remove.position, QString::fromUtf8(page.remove.text ? page.remove.text : ""));

@@ -95,7 +95,7 @@ void TestCatalogue::identitiesAndNesting()
     QVERIFY(scalar && table);
     QCOMPARE(QByteArray(scalar->caption), QByteArray(table->caption));
     QVERIFY(!scalar->hidden && table->hidden);
-    QVERIFY(scalar->page.shape == PageShape::Scalar && table->page.shape == PageShape::Table);
+    QVERIFY(scalar->page.shape() == PageShape::Scalar && table->page.shape() == PageShape::Table);
 }
 
 void TestCatalogue::genericPagesAreWellFormed()
@@ -113,7 +113,7 @@ void TestCatalogue::genericPagesAreWellFormed()
         const int count = static_cast<int>(page.table.size()) - 1;
         QCOMPARE(CountVarDescs(page.table.data()), count);
 
-        if (page.shape == PageShape::Scalar) {
+        if (page.shape() == PageShape::Scalar) {
             QVERIFY2(page.kind == VarListKind::ScalarGroup || page.kind == VarListKind::SingleInstance, where);
             QVERIFY2(page.indexCount == 0, where);
         } else {
@@ -126,7 +126,7 @@ void TestCatalogue::genericPagesAreWellFormed()
             const QByteArray at = where + " #" + QByteArray::number(i);
             QVERIFY2(d.Label, at);
             // An index column past the counted ones is never decoded from the instance.
-            if (page.shape == PageShape::Table && (d.Access & AccessIndex)) QVERIFY2(i < page.indexCount, at);
+            if (page.shape() == PageShape::Table && (d.Access & AccessIndex)) QVERIFY2(i < page.indexCount, at);
             if (!d.Options) continue;
             QVERIFY2(d.Options->Count() > 0, at);
             // OID values can only match a list keyed by OID text.
@@ -136,7 +136,7 @@ void TestCatalogue::genericPagesAreWellFormed()
 
         for (const RowStatusAction& action : {page.add, page.remove}) {
             if (!action.IsSet()) continue;
-            QVERIFY2(page.shape == PageShape::Table && action.position < count && action.text, where);
+            QVERIFY2(page.shape() == PageShape::Table && action.position < count && action.text, where);
             const QxOptionList* list = page.table[static_cast<size_t>(action.position)].Options;
             QVERIFY2(!list || OffersLabel(*list, action.text), where + " " + action.text);
         }

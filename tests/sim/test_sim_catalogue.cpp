@@ -303,7 +303,7 @@ void TestSimCatalogue::everyPageReads()
     const PageRead read = readPage(item->page, instance);
     usePeer(sim_);
     QVERIFY2(read.problems.isEmpty(), qPrintable(read.problems.mid(0, 5).join(QLatin1Char('\n'))));
-    if (item->page.shape == ksw::catalogue::PageShape::Table) QVERIFY2(!read.instances.isEmpty(), "no rows");
+    if (item->page.shape() == ksw::catalogue::PageShape::Table) QVERIFY2(!read.instances.isEmpty(), "no rows");
 }
 
 void TestSimCatalogue::portTablesFollowTheModel_data()
