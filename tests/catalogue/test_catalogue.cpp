@@ -5,6 +5,7 @@
 #include <QtTest>
 
 #include "catalogue/menu_catalogue.h"
+#include "catalogue/model.h"
 #include "values/optionlist.h"
 
 using namespace ksw::catalogue;
@@ -42,6 +43,7 @@ private slots:
     void identitiesAndNesting();
     void genericPagesAreWellFormed();
     void mendedEntries();
+    void portCountOfModel();
 };
 
 // The dump tool's output, run through the reference checker.
@@ -157,6 +159,14 @@ void TestCatalogue::mendedEntries()
     const GenericPage& directory = PageOf("basic_configuration.file_system.directory_information");
     QCOMPARE(directory.indexCount, 2);
     QCOMPARE(QByteArray(directory.table[1].Label), QByteArray("Directory Name"));
+}
+
+void TestCatalogue::portCountOfModel()
+{
+    QCOMPARE(PortCountOfModel("KSW-7110"), 10);
+    QCOMPARE(PortCountOfModel("KSW-7116"), 16);
+    QCOMPARE(PortCountOfModel("ksw-7116"), 0);
+    QCOMPARE(PortCountOfModel("KSW-7116 "), 0);
 }
 
 QTEST_GUILESS_MAIN(TestCatalogue)
