@@ -5,7 +5,7 @@
 #include <QTimer>
 #include <memory>
 
-#include "app/catalogue/menu_catalogue.h"
+#include "catalogue/menu_catalogue.h"
 #include "binding/listview.h"
 #include "binding/request2edits.h"
 #include "event_loop_watch.h"

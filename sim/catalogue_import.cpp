@@ -1,5 +1,5 @@
 // Every object of every generic page of the module's menus, declared from the catalogue's own
-// descriptor tables (app/catalogue/menu_catalogue.h), so that each page reads what it expects:
+// descriptor tables (catalogue/menu_catalogue.h), so that each page reads what it expects:
 // scalars at ".0"; a port popup's objects at <port>.<medium>; a table's columns with the rows
 // its index columns call for (catalogue_rows.h), every table of one page holding the same rows.
 // Values come from catalogue_values.h. Objects declared before (mib_*.cpp, with behaviour) keep
@@ -15,7 +15,7 @@
 #include <string>
 #include <vector>
 
-#include "app/catalogue/menu_catalogue.h"
+#include "catalogue/menu_catalogue.h"
 #include "catalogue_rows.h"
 #include "catalogue_values.h"
 #include "descriptor_import.h"
@@ -93,7 +93,7 @@ private:
                 const auto& add = p.page->add;
                 if (add.IsSet() && static_cast<size_t>(add.position) == i)
                     use.status = std::string_view(add.text) == "enabled" ? StatusKind::EnableStatus : StatusKind::RowStatus;
-                else if ((d.Access & AccessWrite) && p.page->shape == catalogue::PageShape::Table && isRowStatusOptionList(d) &&
+                else if ((d.Access & AccessWrite) && p.page->shape() == catalogue::PageShape::Table && isRowStatusOptionList(d) &&
                          use.status == StatusKind::None)
                     use.status = StatusKind::RowStatus;
             }

@@ -9,7 +9,7 @@
 #include <optional>
 #include <string>
 
-#include "binding/optionlist.h"
+#include "values/optionlist.h"
 #include "snmp/vardesc.h"
 #include "switch_sim.h"
 

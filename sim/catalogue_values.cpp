@@ -7,7 +7,7 @@
 #include <cctype>
 #include <cstdio>
 
-#include "binding/optionlist.h"
+#include "values/optionlist.h"
 #include "descriptor_import.h"
 #include "snmp/vardesc.h"
 #include "switch_sim.h"

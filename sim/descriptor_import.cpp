@@ -1,6 +1,6 @@
 #include "descriptor_import.h"
 
-#include "binding/optionlist.h"
+#include "values/optionlist.h"
 #include "snmp/vardesc.h"
 
 namespace ksw::sim {

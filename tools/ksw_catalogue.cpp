@@ -9,8 +9,8 @@
 #include <cstring>
 #include <vector>
 
-#include "app/catalogue/menu_catalogue.h"
-#include "binding/optionlist.h"
+#include "catalogue/menu_catalogue.h"
+#include "values/optionlist.h"
 
 using namespace ksw::catalogue;
 
@@ -107,7 +107,7 @@ QJsonObject OpensJson(const MenuItem& item)
     case Opens::Generic: {
         const GenericPage& p = item.page;
         o.insert("type", "generic");
-        o.insert("page", p.shape == PageShape::Scalar ? "scalar" : "table");
+        o.insert("page", p.shape() == PageShape::Scalar ? "scalar" : "table");
         o.insert("kind", p.kind);
         o.insert("index_count", p.indexCount);
         o.insert("add", RowStatus(p.add));

@@ -8,7 +8,7 @@
 #include <memory>
 #include <vector>
 
-#include "binding/optionlist.h"
+#include "values/optionlist.h"
 #include "fuzz_input.h"
 #include "snmp/vardesc.h"
 

@@ -3,8 +3,8 @@
 // as the field would. Besides crashes it checks the filter: it only takes characters out, its
 // result passes it again untouched, and the cursor stays inside the text.
 
-#include "binding/editchecks.h"
-#include "binding/editformat.h"
+#include "values/editchecks.h"
+#include "values/editformat.h"
 #include "fuzz_target.h"
 #include "snmp/errors.h"
 

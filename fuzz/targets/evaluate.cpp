@@ -1,7 +1,7 @@
 // The arithmetic and condition evaluators on any text, and the number text an arithmetic
 // result is written back as.
 
-#include "binding/evaluate.h"
+#include "values/evaluate.h"
 #include "fuzz_target.h"
 #include "snmp/errors.h"
 

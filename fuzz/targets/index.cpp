@@ -6,7 +6,7 @@
 #include <QStringList>
 #include <vector>
 
-#include "binding/valuetext.h"
+#include "values/valuetext.h"
 #include "fuzz_target.h"
 #include "fuzz_values.h"
 #include "snmp/errors.h"

@@ -5,7 +5,7 @@
 
 #include <algorithm>
 
-#include "binding/valuetext.h"
+#include "values/valuetext.h"
 #include "fuzz_target.h"
 #include "fuzz_values.h"
 #include "snmp/errors.h"

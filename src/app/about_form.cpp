@@ -7,8 +7,8 @@
 
 #include <algorithm>
 
-#include "app/dpi_scale.h"
-#include "app/window_placement.h"
+#include "platform/dpi_scale.h"
+#include "platform/window_placement.h"
 #include "ksw_resources.h"
 
 namespace {

@@ -12,7 +12,7 @@
 #include <QScrollArea>
 #include <QStatusBar>
 
-#include "app/dpi_scale.h"
+#include "platform/dpi_scale.h"
 #include "app/main_menu.h"
 #include "app/startup.h"
 #include "app/startup_settings.h"

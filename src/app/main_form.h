@@ -10,7 +10,7 @@
 #include <QStringList>
 #include <memory>
 
-#include "app/catalogue/menu_catalogue.h"
+#include "catalogue/menu_catalogue.h"
 #include "snmp/vardesc.h"
 #include "panel/ksw7116_panel_form.h"
 #include "panel/panel_host.h"

@@ -7,7 +7,7 @@
 #include <functional>
 #include <span>
 
-#include "app/catalogue/menu_catalogue.h"
+#include "catalogue/menu_catalogue.h"
 
 class QAction;
 class QMenu;

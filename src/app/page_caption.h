@@ -3,7 +3,7 @@
 
 #include <QString>
 
-#include "app/catalogue/menu_catalogue.h"
+#include "catalogue/menu_catalogue.h"
 
 namespace ksw::app {
 

@@ -6,8 +6,8 @@
 #include <QTimer>
 #include <optional>
 
-#include "app/dpi_scale.h"
-#include "app/window_placement.h"
+#include "platform/dpi_scale.h"
+#include "platform/window_placement.h"
 #include "snmp/errors.h"
 
 namespace {

@@ -1,6 +1,6 @@
 #include "app/status_objects.h"
 
-#include "binding/optionlist.h"
+#include "values/optionlist.h"
 
 namespace ksw::app {
 

@@ -9,11 +9,11 @@
 
 #include "control_binding.h"
 #include "editconstraint.h"
-#include "optionlist.h"
 #include "optionlist_widgets.h"
 #include "radiogroup.h"
 #include "snmp/errors.h"
-#include "valuetext.h"
+#include "values/optionlist.h"
+#include "values/valuetext.h"
 
 namespace {
 

@@ -2,8 +2,8 @@
 
 #include <QLineEdit>
 
-#include "binding/editchecks.h"
-#include "binding/evaluate.h"
+#include "values/editchecks.h"
+#include "values/evaluate.h"
 #include "platform/beep.h"
 #include "platform/message_box.h"
 #include "platform/next_control.h"

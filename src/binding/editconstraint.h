@@ -27,7 +27,7 @@
 #include <vector>
 
 #include "binding/edithooks.h"
-#include "binding/editformat.h"
+#include "values/editformat.h"
 
 class QLineEdit;
 

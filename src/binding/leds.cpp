@@ -5,9 +5,9 @@
 #include <algorithm>
 
 #include "guarded.h"
-#include "optionlist.h"
 #include "snmp/errors.h"
-#include "valuetext.h"
+#include "values/optionlist.h"
+#include "values/valuetext.h"
 
 namespace {
 

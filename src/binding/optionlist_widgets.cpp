@@ -2,8 +2,8 @@
 
 #include <QComboBox>
 
-#include "optionlist.h"
 #include "radiogroup.h"
+#include "values/optionlist.h"
 
 namespace {
 

@@ -10,11 +10,11 @@
 #include "editconstraint.h"
 #include "guarded.h"
 #include "listview.h"
-#include "optionlist.h"
 #include "optionlist_widgets.h"
 #include "radiogroup.h"
 #include "snmp/errors.h"
-#include "valuetext.h"
+#include "values/optionlist.h"
+#include "values/valuetext.h"
 
 namespace {
 

@@ -2,8 +2,8 @@
 
 #include <QCoreApplication>
 
-#include "app/dpi_scale.h"
-#include "app/window_placement.h"
+#include "platform/dpi_scale.h"
+#include "platform/window_placement.h"
 #include "binding/request2edits.h"
 #include "pages/page_guard.h"
 #include "pages/snmp_editor_panel.h"

@@ -5,7 +5,7 @@
 #include <QPushButton>
 #include <algorithm>
 
-#include "app/dpi_scale.h"
+#include "platform/dpi_scale.h"
 #include "pages/button_pictures.h"
 
 namespace {

@@ -10,7 +10,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "app/dpi_scale.h"
+#include "platform/dpi_scale.h"
 #include "binding/request2edits.h"
 #include "pages/ctrl_btn_panel.h"
 #include "snmp/errors.h"

@@ -3,8 +3,8 @@
 #include <QColor>
 #include <cmath>
 
-#include "app/catalogue/menu_catalogue.h"
-#include "app/dpi_scale.h"
+#include "catalogue/menu_catalogue.h"
+#include "platform/dpi_scale.h"
 #include "binding/request2edits.h"
 #include "pages/config_form.h"
 #include "pages/edits_panel.h"
@@ -86,7 +86,7 @@ std::unique_ptr<TConfigForm> CreateGenericPage(const MenuItem& item, const QStri
     if (page.instance != InstanceRule::None) binding->Vars().Instance = instance;
 
     TSNMPEditorPanel* editor = nullptr;
-    if (page.shape == PageShape::Table) {
+    if (page.shape() == PageShape::Table) {
         TSNMPListViewPanel* table = form->SetTable(
             std::move(binding), page.add.position, QString::fromUtf8(page.add.text ? page.add.text : ""),
             page.remove.position, QString::fromUtf8(page.remove.text ? page.remove.text : ""));

@@ -5,7 +5,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "app/dpi_scale.h"
+#include "platform/dpi_scale.h"
 #include "binding/listview.h"
 #include "binding/request2edits.h"
 #include "pages/ctrl_btn_panel.h"

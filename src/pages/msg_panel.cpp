@@ -3,7 +3,7 @@
 #include <QPlainTextEdit>
 #include <QVBoxLayout>
 
-#include "app/dpi_scale.h"
+#include "platform/dpi_scale.h"
 
 namespace {
 constexpr int kHeight = 50;

@@ -7,8 +7,8 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "app/dpi_scale.h"
-#include "app/window_placement.h"
+#include "platform/dpi_scale.h"
+#include "platform/window_placement.h"
 #include "binding/request2edits.h"
 #include "pages/ctrl_btn_panel.h"
 #include "pages/edits_panel.h"

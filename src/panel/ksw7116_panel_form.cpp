@@ -4,7 +4,7 @@
 #include <QLabel>
 #include <QPixmap>
 
-#include "app/dpi_scale.h"
+#include "platform/dpi_scale.h"
 #include "binding/leds.h"
 #include "ksw_resources.h"
 #include "panel/led_colour_maps.h"

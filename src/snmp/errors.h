@@ -5,6 +5,7 @@
 #include <exception>
 #include <string>
 
+#include "error_numbers.h"
 #include "profile.h"
 
 // The seven catalogues. Each starts with its built-in texts and may be replaced by a file.
@@ -36,25 +37,6 @@ struct MappedError {
 
 // Maps an SNMP library status number (or a PDU error status) to the library's code and text.
 MappedError MapSnmpError(int number);
-
-// The library's own codes (-501..-528) used in the code.
-namespace LibErr {
-constexpr int SessionCreate = -506;
-constexpr int BootCounterLoad = -507;
-constexpr int BootCounterSave = -508;
-constexpr int BadAddress = -509;
-constexpr int NextOnSingle = -510;
-constexpr int BadSyntax = -511;
-constexpr int KeyCount = -514;
-constexpr int BadKind = -515;
-constexpr int PartSyntax = -517;
-constexpr int PartValue = -518;
-constexpr int PartRange = -519;
-constexpr int NoOptionList = -520;
-constexpr int BadControl = -521;
-constexpr int TooFewControls = -522;
-constexpr int Unknown = -528;
-}  // namespace LibErr
 
 // The application's exception type: a message and the numeric code it stands for
 // (0 for plain messages raised by pages).

@@ -1,6 +1,7 @@
 #include "netsnmp_pdu.h"
 
 #include "dotted_numbers.h"
+#include "error_numbers.h"
 
 #include <cstring>
 #include <vector>
@@ -10,12 +11,6 @@
 
 namespace NetSnmpPdu {
 namespace {
-
-constexpr int kNoMemory = -2;
-constexpr int kInvalidPdu = -11;
-constexpr int kInvalidTarget = -12;
-constexpr int kInvalidOid = -17;
-constexpr int kUnsupportedSecurityLevel = 1403;
 
 // Numeric OIDs only: no MIB is loaded, so names like "sysName.0" are never resolved.
 bool ParseOid(const QString& text, std::vector<oid>& parsed)
@@ -47,18 +42,18 @@ bool CopyOctets(const QByteArray& from, T*& to, size_t& length)
 int AddValue(netsnmp_pdu* pdu, const std::vector<oid>& name, const QxVb& vb)
 {
     const auto add = [&](u_char type, const void* value, size_t length) {
-        return snmp_pdu_add_variable(pdu, name.data(), name.size(), type, value, length) ? 0 : kInvalidPdu;
+        return snmp_pdu_add_variable(pdu, name.data(), name.size(), type, value, length) ? 0 : SnmpErr::InvalidPdu;
     };
     switch (vb.Syntax) {
     case Syntax::Integer: {
-        if (vb.Integer < INT32_MIN || vb.Integer > INT32_MAX) return kInvalidPdu;
+        if (vb.Integer < INT32_MIN || vb.Integer > INT32_MAX) return SnmpErr::InvalidPdu;
         const long value = static_cast<long>(vb.Integer);
         return add(ASN_INTEGER, &value, sizeof(value));
     }
     case Syntax::Counter32:
     case Syntax::Gauge32:
     case Syntax::TimeTicks: {
-        if (vb.Unsigned > 0xFFFFFFFFull) return kInvalidPdu;
+        if (vb.Unsigned > 0xFFFFFFFFull) return SnmpErr::InvalidPdu;
         const u_long value = static_cast<u_long>(vb.Unsigned);
         return add(vb.Syntax, &value, sizeof(value));
     }
@@ -69,14 +64,14 @@ int AddValue(netsnmp_pdu* pdu, const std::vector<oid>& name, const QxVb& vb)
         return add(ASN_COUNTER64, &value, sizeof(value));
     }
     case Syntax::IpAddress:
-        if (vb.Bytes.size() != 4) return kInvalidPdu;
+        if (vb.Bytes.size() != 4) return SnmpErr::InvalidPdu;
         return add(ASN_IPADDRESS, vb.Bytes.constData(), 4);
     case Syntax::OctetString:
     case Syntax::Opaque:
         return add(vb.Syntax, vb.Bytes.constData(), static_cast<size_t>(vb.Bytes.size()));
     case Syntax::ObjectId: {
         std::vector<oid> value;
-        if (!ParseOid(vb.ObjectId, value)) return kInvalidOid;
+        if (!ParseOid(vb.ObjectId, value)) return SnmpErr::InvalidOid;
         return add(ASN_OBJECT_ID, value.data(), value.size() * sizeof(oid));
     }
     case Syntax::Null:
@@ -85,7 +80,7 @@ int AddValue(netsnmp_pdu* pdu, const std::vector<oid>& name, const QxVb& vb)
     case Syntax::EndOfMibView:
         return add(ASN_NULL, nullptr, 0);
     default:
-        return kInvalidPdu;
+        return SnmpErr::InvalidPdu;
     }
 }
 
@@ -95,19 +90,19 @@ int SetVersion(netsnmp_pdu* pdu, uint8_t version)
     case 0: pdu->version = SNMP_VERSION_1; return 0;
     case 1: pdu->version = SNMP_VERSION_2c; return 0;
     case 3: pdu->version = SNMP_VERSION_3; return 0;
-    default: return kInvalidTarget;
+    default: return SnmpErr::InvalidTarget;
     }
 }
 
 int SetCommunity(netsnmp_pdu* pdu, const QString& community)
 {
-    return CopyOctets(community.toUtf8(), pdu->community, pdu->community_len) ? 0 : kNoMemory;
+    return CopyOctets(community.toUtf8(), pdu->community, pdu->community_len) ? 0 : SnmpErr::ResourceUnavailable;
 }
 
 int SetUsmFields(netsnmp_pdu* pdu, const QxTarget& target, const QxPdu& request, const QByteArray& engineId)
 {
     if (request.SecurityLevel < SNMP_SEC_LEVEL_NOAUTH || request.SecurityLevel > SNMP_SEC_LEVEL_AUTHPRIV)
-        return kUnsupportedSecurityLevel;
+        return SnmpErr::UsmUnsupportedSecLevel;
     // USM is the only security model of SNMPv3 this program speaks.
     pdu->securityModel = SNMP_SEC_MODEL_USM;
     pdu->securityLevel = request.SecurityLevel;
@@ -117,7 +112,7 @@ int SetUsmFields(netsnmp_pdu* pdu, const QxTarget& target, const QxPdu& request,
                         CopyOctets(request.ContextName.toUtf8(), pdu->contextName, pdu->contextNameLen) &&
                         CopyOctets(engineId, pdu->securityEngineID, pdu->securityEngineIDLen) &&
                         CopyOctets(contextEngineId, pdu->contextEngineID, pdu->contextEngineIDLen);
-    return copied ? 0 : kNoMemory;
+    return copied ? 0 : SnmpErr::ResourceUnavailable;
 }
 
 bool IsHexText(QStringView text)
@@ -134,7 +129,7 @@ int Build(const QxTarget& target, PduType type, const QxPdu& request, const QByt
     built = nullptr;
     const int command = type == PduType::Set ? SNMP_MSG_SET : type == PduType::GetNext ? SNMP_MSG_GETNEXT : SNMP_MSG_GET;
     netsnmp_pdu* pdu = snmp_pdu_create(command);
-    if (!pdu) return kNoMemory;
+    if (!pdu) return SnmpErr::ResourceUnavailable;
 
     int status = SetVersion(pdu, target.Version);
     if (status == 0) {
@@ -147,11 +142,11 @@ int Build(const QxTarget& target, PduType type, const QxPdu& request, const QByt
     for (const QxVb& vb : request.Vbs) {
         if (status != 0) break;
         if (!ParseOid(vb.Oid, name))
-            status = kInvalidOid;
+            status = SnmpErr::InvalidOid;
         else if (type == PduType::Set)
             status = AddValue(pdu, name, vb);
         else
-            status = snmp_add_null_var(pdu, name.data(), name.size()) ? 0 : kInvalidPdu;
+            status = snmp_add_null_var(pdu, name.data(), name.size()) ? 0 : SnmpErr::InvalidPdu;
     }
     if (status != 0) {
         snmp_free_pdu(pdu);

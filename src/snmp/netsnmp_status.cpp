@@ -1,5 +1,7 @@
 #include "netsnmp_status.h"
 
+#include "error_numbers.h"
+
 #include <net-snmp/net-snmp-config.h>
 #include <net-snmp/net-snmp-includes.h>
 
@@ -8,41 +10,7 @@
 namespace NetSnmpStatus {
 namespace {
 
-// Our numbers, by the text they stand for (catalogue entries of MapSnmpError).
-namespace N {
-constexpr int Ok = 0;
-constexpr int OperationFailed = -1;
-constexpr int ResourceUnavailable = -2;
-constexpr int Timeout = -5;
-constexpr int SessionClosing = -8;
-constexpr int ClassNotValid = -10;
-constexpr int InvalidPdu = -11;
-constexpr int InvalidTarget = -12;
-constexpr int NotSupportedOnTarget = -16;
-constexpr int InvalidOid = -17;
-constexpr int InvalidAddress = -18;
-constexpr int TransportNotSupported = -20;
-constexpr int TransportInUse = -21;
-constexpr int TransportFailed = -22;
-constexpr int MpUnsupportedSecModel = -1402;
-constexpr int MpInvalidMessage = -1405;
-constexpr int MpInvalidEngineId = -1406;
-constexpr int MpParseError = -1408;
-constexpr int MpCommunityFormat = -1411;
-constexpr int MpUnknownPduHandlers = -1415;
-constexpr int MpUnavailableContext = -1416;
-constexpr int MpUnknownContext = -1417;
-constexpr int UsmError = 1401;
-constexpr int UsmUnsupportedSecLevel = 1403;
-constexpr int UsmUnknownSecName = 1404;
-constexpr int UsmEncryptionError = 1405;
-constexpr int UsmDecryptionError = 1406;
-constexpr int UsmAuthenticationError = 1407;
-constexpr int UsmAuthenticationFailure = 1408;
-constexpr int UsmParseError = 1409;
-constexpr int UsmUnknownEngineId = 1410;
-constexpr int UsmNotInTimeWindow = 1411;
-}  // namespace N
+namespace N = SnmpErr;
 
 struct Row {
     int netsnmp;

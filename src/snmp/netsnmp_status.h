@@ -7,11 +7,6 @@
 
 namespace NetSnmpStatus {
 
-// Reasons of our own that net-snmp has no number for.
-constexpr int kAnswerReceived = -6;
-constexpr int kTimeout = -5;
-constexpr int kSessionClosing = -8;
-
 // A net-snmp error (SNMPERR_*, as found in a session's s_snmp_errno) in our numbering.
 // Unknown numbers become -1 ("Operation failed"), never success.
 int FromLibraryError(int snmperr);

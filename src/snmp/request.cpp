@@ -7,9 +7,9 @@
 #include <QTimer>
 #include <cmath>
 
-#include "binding/evaluate.h"
-#include "binding/optionlist.h"
-#include "binding/valuetext.h"
+#include "values/evaluate.h"
+#include "values/optionlist.h"
+#include "values/valuetext.h"
 #include "exception_reporter.h"
 
 namespace {

@@ -35,17 +35,6 @@ Q_LOGGING_CATEGORY(lcSession, "ksw.snmp.session")
 
 namespace {
 
-using NetSnmpStatus::kAnswerReceived;
-using NetSnmpStatus::kTimeout;
-
-constexpr int kNoSession = -10;
-constexpr int kNullCallback = -13;
-constexpr int kInvalidTarget = -12;
-constexpr int kInvalidAddress = -18;
-constexpr int kTransportFailed = -22;
-constexpr int kUnknownEngineId = 1410;
-constexpr int kNotInTimeWindow = 1411;
-
 // net-snmp re-sends at once after a notInTimeWindow report while the request has retries
 // left; after this many reports it has certainly given up.
 constexpr int kTimeWindowReportsBeforeGivingUp = 3;
@@ -150,7 +139,7 @@ int Trampoline(int op, netsnmp_session*, int, netsnmp_pdu* pdu, void* magic)
 int GiveUpReason(const Entry& entry)
 {
     if (entry.securityFailure) return entry.securityFailure;
-    return entry.timeWindowReports > 0 ? kNotInTimeWindow : kTimeout;
+    return entry.timeWindowReports > 0 ? SnmpErr::UsmNotInTimeWindow : SnmpErr::Timeout;
 }
 
 QString FirstBindingOid(const netsnmp_pdu& pdu)
@@ -180,14 +169,14 @@ void QxSnmpSession::Impl::OnNetSnmpEvent(int op, QxRequestHandle handle, netsnmp
             if (pdu->securityEngineIDLen > 0)
                 completion.engineId = QByteArray(reinterpret_cast<const char*>(pdu->securityEngineID),
                                                  static_cast<qsizetype>(pdu->securityEngineIDLen));
-            completion.reason = completion.engineId.isEmpty() ? kUnknownEngineId : 0;
+            completion.reason = completion.engineId.isEmpty() ? SnmpErr::UsmUnknownEngineId : 0;
         } else if (pdu->command == SNMP_MSG_REPORT) {
             completion.reason = NetSnmpStatus::FromReportOid(FirstBindingOid(*pdu));
-            if (completion.reason == kNotInTimeWindow &&
+            if (completion.reason == SnmpErr::UsmNotInTimeWindow &&
                 ++entry.timeWindowReports < kTimeWindowReportsBeforeGivingUp)
                 return;  // net-snmp re-sends with the agent's time; the outcome comes later
         } else if (pdu->command == SNMP_MSG_RESPONSE) {
-            completion.reason = kAnswerReceived;
+            completion.reason = SnmpErr::AnswerReceived;
             completion.answer = NetSnmpPdu::Convert(*pdu);
         } else {
             return;
@@ -219,7 +208,7 @@ void QxSnmpSession::Impl::Finish(Entry& entry, Completion completion)
     // A silent or refusing v3 agent may have a new engine ID (it was re-installed): find out
     // again with the next request.
     if (entry.target.Version == 3 && !entry.probe &&
-        (completion.reason == kTimeout || completion.reason == kUnknownEngineId))
+        (completion.reason == SnmpErr::Timeout || completion.reason == SnmpErr::UsmUnknownEngineId))
         ForgetEngine(*entry.transport);
     if (entry.synchronous)
         entry.result = std::move(completion);
@@ -242,7 +231,7 @@ int QxSnmpSession::Impl::TransportFor(const QxTarget& target, Transport*& transp
     const QString address = target.TransportAddress.isEmpty()
                                 ? TransportAddress(target.Device.Address, target.Device.Port)
                                 : target.TransportAddress;
-    if (address.isEmpty()) return kInvalidAddress;
+    if (address.isEmpty()) return SnmpErr::InvalidAddress;
     if (auto found = transports.find(address); found != transports.end()) {
         transport = found->second.get();
         return 0;
@@ -260,7 +249,7 @@ int QxSnmpSession::Impl::TransportFor(const QxTarget& target, Transport*& transp
     netsnmp_session* opened = snmp_open(&settings);
     if (!opened) {
         const int status = NetSnmpStatus::FromLibraryError(settings.s_snmp_errno);
-        return status != 0 ? status : kTransportFailed;
+        return status != 0 ? status : SnmpErr::TransportFailed;
     }
     // A session of no particular version takes each PDU's version and parses any answer.
     opened->version = SNMP_DEFAULT_VERSION;
@@ -475,8 +464,8 @@ QxSnmpSession& QxSnmpSession::Instance()
 int QxSnmpSession::SyncRequest(const QxTarget& target, PduType type, const QxPdu& pdu, QxPdu& answer)
 {
     answer = QxPdu{};
-    if (!SessionExists()) return kNoSession;
-    if (target.Version != 0 && target.Version != 1 && target.Version != 3) return kInvalidTarget;
+    if (!SessionExists()) return SnmpErr::ClassNotValid;
+    if (target.Version != 0 && target.Version != 1 && target.Version != 3) return SnmpErr::InvalidTarget;
     Transport* transport = nullptr;
     if (const int status = d->TransportFor(target, transport); status != 0) return status;
     if (target.Version == 3 && transport->engineId.isEmpty()) {
@@ -495,7 +484,7 @@ int QxSnmpSession::SyncRequest(const QxTarget& target, PduType type, const QxPdu
         return status;
     }
     Completion result = d->WaitFor(handle);
-    if (result.reason != kAnswerReceived) return result.reason;
+    if (result.reason != SnmpErr::AnswerReceived) return result.reason;
     answer = std::move(result.answer);
     return 0;
 }
@@ -504,9 +493,9 @@ int QxSnmpSession::AsyncRequest(const QxTarget& target, PduType type, const QxPd
                                 QxRequestHandle* handle)
 {
     if (handle) *handle = 0;
-    if (!SessionExists()) return kNoSession;
-    if (!callback) return kNullCallback;
-    if (target.Version != 0 && target.Version != 1 && target.Version != 3) return kInvalidTarget;
+    if (!SessionExists()) return SnmpErr::ClassNotValid;
+    if (!callback) return SnmpErr::NullCallback;
+    if (target.Version != 0 && target.Version != 1 && target.Version != 3) return SnmpErr::InvalidTarget;
     Transport* transport = nullptr;
     if (const int status = d->TransportFor(target, transport); status != 0) return status;
 

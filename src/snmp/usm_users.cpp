@@ -1,5 +1,7 @@
 #include "usm_users.h"
 
+#include "error_numbers.h"
+
 #include <cstring>
 #include <map>
 #include <utility>
@@ -9,12 +11,6 @@
 
 namespace UsmUsers {
 namespace {
-
-constexpr int kUnsupportedAuthProtocol = 1412;
-constexpr int kUnsupportedPrivProtocol = 1413;
-constexpr int kAuthKeyError = 1407;
-constexpr int kPrivKeyError = 1405;
-constexpr int kNoMemory = -2;
 
 struct Credentials {
     int authProtocol = 1;
@@ -92,17 +88,17 @@ int BuildUser(const QByteArray& name, const QByteArray& engineId, const Credenti
               struct usmUser*& built)
 {
     Protocol auth, priv;
-    if (!AuthProtocol(credentials.authProtocol, auth)) return kUnsupportedAuthProtocol;
-    if (!PrivProtocol(credentials.privProtocol, priv)) return kUnsupportedPrivProtocol;
+    if (!AuthProtocol(credentials.authProtocol, auth)) return SnmpErr::UsmUnsupportedAuthProtocol;
+    if (!PrivProtocol(credentials.privProtocol, priv)) return SnmpErr::UsmUnsupportedPrivProtocol;
 
     struct usmUser* user = usm_create_user();
-    if (!user) return kNoMemory;
+    if (!user) return SnmpErr::ResourceUnavailable;
     user->name = strdup(name.constData());
     user->secName = strdup(name.constData());
     user->engineID = static_cast<u_char*>(malloc(static_cast<size_t>(engineId.size())));
     if (!user->name || !user->secName || !user->engineID) {
         usm_free_user(user);
-        return kNoMemory;
+        return SnmpErr::ResourceUnavailable;
     }
     memcpy(user->engineID, engineId.constData(), static_cast<size_t>(engineId.size()));
     user->engineIDLen = static_cast<size_t>(engineId.size());
@@ -112,21 +108,21 @@ int BuildUser(const QByteArray& name, const QByteArray& engineId, const Credenti
     if (credentials.authProtocol != 1) {
         if (!ReplaceProtocol(user->authProtocol, user->authProtocolLen, auth)) {
             usm_free_user(user);
-            return kNoMemory;
+            return SnmpErr::ResourceUnavailable;
         }
         if (!LocalizedKey(auth, credentials.authPassword, engineId, user->authKey, user->authKeyLen)) {
             usm_free_user(user);
-            return kAuthKeyError;
+            return SnmpErr::UsmAuthenticationError;
         }
         if (credentials.privProtocol != 1) {
             if (!ReplaceProtocol(user->privProtocol, user->privProtocolLen, priv)) {
                 usm_free_user(user);
-                return kNoMemory;
+                return SnmpErr::ResourceUnavailable;
             }
             // The privacy key is localized with the authentication hash; DES takes its first 16 octets.
             if (!LocalizedKey(auth, credentials.privPassword, engineId, user->privKey, user->privKeyLen)) {
                 usm_free_user(user);
-                return kPrivKeyError;
+                return SnmpErr::UsmEncryptionError;
             }
         }
     }

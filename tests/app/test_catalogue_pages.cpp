@@ -14,9 +14,9 @@
 #include <QtTest>
 #include <algorithm>
 
-#include "app/catalogue/menu_catalogue.h"
+#include "catalogue/menu_catalogue.h"
 #include "binding/listview.h"
-#include "binding/optionlist.h"
+#include "values/optionlist.h"
 #include "binding/request2edits.h"
 #include "main_window_fixture.h"
 #include "pages/config_form.h"
@@ -266,7 +266,7 @@ void TestCataloguePages::everyGenericPage()
              qPrintable(outcome.statusLines.join(QLatin1Char('\n'))));
     QVERIFY2(outcome.problems.isEmpty(), qPrintable(outcome.problems.mid(0, 12).join(QLatin1Char('\n'))));
 
-    if (item->page.shape == PageShape::Table) {
+    if (item->page.shape() == PageShape::Table) {
         const int served = RowsServed(fixture_.Sim(), *item);
         QVERIFY2(served > 0, "ksw-sim serves no row");
         QCOMPARE(outcome.rows, served);

@@ -11,7 +11,7 @@
 #include <QTextBrowser>
 #include <QtTest>
 
-#include "app/catalogue/menu_catalogue.h"
+#include "catalogue/menu_catalogue.h"
 #include "app/main_menu.h"
 #include "binding/leds.h"
 #include "main_window_fixture.h"

@@ -1,6 +1,5 @@
 #include <QtTest>
 
-#include "app/model.h"
 #include "app/startup.h"
 #include "snmp/errors.h"
 #include "startup_fixture.h"
@@ -95,7 +94,6 @@ private slots:
     void catalogueBase();
     void helpPathKeyCreated();
     void helpPathKeyUnavailable();
-    void portCountOfModel();
 
 private:
     StartupOutcome Run(const QStringList& parameters);
@@ -377,14 +375,6 @@ void TestStartup::helpPathKeyUnavailable()
     QVERIFY(outcome.MenuChanges.empty());
     QCOMPARE(settings_.CatalogueBase, QString());
     QCOMPARE(settings_.ConfigDirectory, QString("../Conf/MBF/"));
-}
-
-void TestStartup::portCountOfModel()
-{
-    QCOMPARE(PortCountOfModel("KSW-7110"), 10);
-    QCOMPARE(PortCountOfModel("KSW-7116"), 16);
-    QCOMPARE(PortCountOfModel("ksw-7116"), 0);
-    QCOMPARE(PortCountOfModel("KSW-7116 "), 0);
 }
 
 QTEST_GUILESS_MAIN(TestStartup)

@@ -1,8 +1,8 @@
 #include <QtTest>
 #include <limits>
 
-#include "binding/editchecks.h"
-#include "binding/editformat.h"
+#include "values/editchecks.h"
+#include "values/editformat.h"
 #include "snmp/errors.h"
 
 class TestEditFormat : public QObject {

@@ -1,7 +1,7 @@
 #include <QtTest>
 #include <cmath>
 
-#include "binding/evaluate.h"
+#include "values/evaluate.h"
 #include "snmp/errors.h"
 
 class TestEvaluate : public QObject {

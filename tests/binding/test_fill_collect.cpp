@@ -10,10 +10,10 @@
 #include <QLineEdit>
 #include <QSpinBox>
 
-#include "binding/optionlist.h"
+#include "values/optionlist.h"
 #include "binding/radiogroup.h"
 #include "binding/request2edits.h"
-#include "binding/valuetext.h"
+#include "values/valuetext.h"
 #include "snmp/errors.h"
 
 namespace {

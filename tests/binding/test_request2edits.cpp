@@ -14,7 +14,7 @@
 
 #include "binding/guarded.h"
 #include "binding/listview.h"
-#include "binding/optionlist.h"
+#include "values/optionlist.h"
 #include "binding/request2edits.h"
 #include "platform/message_box.h"
 #include "silent_port.h"

@@ -4,8 +4,9 @@
 #include <QTemporaryFile>
 #include <QtTest>
 
-#include "app/catalogue/menu_catalogue.h"
-#include "binding/optionlist.h"
+#include "catalogue/menu_catalogue.h"
+#include "catalogue/model.h"
+#include "values/optionlist.h"
 
 using namespace ksw::catalogue;
 
@@ -42,6 +43,7 @@ private slots:
     void identitiesAndNesting();
     void genericPagesAreWellFormed();
     void mendedEntries();
+    void portCountOfModel();
 };
 
 // The dump tool's output, run through the reference checker.
@@ -95,7 +97,7 @@ void TestCatalogue::identitiesAndNesting()
     QVERIFY(scalar && table);
     QCOMPARE(QByteArray(scalar->caption), QByteArray(table->caption));
     QVERIFY(!scalar->hidden && table->hidden);
-    QVERIFY(scalar->page.shape == PageShape::Scalar && table->page.shape == PageShape::Table);
+    QVERIFY(scalar->page.shape() == PageShape::Scalar && table->page.shape() == PageShape::Table);
 }
 
 void TestCatalogue::genericPagesAreWellFormed()
@@ -113,7 +115,7 @@ void TestCatalogue::genericPagesAreWellFormed()
         const int count = static_cast<int>(page.table.size()) - 1;
         QCOMPARE(CountVarDescs(page.table.data()), count);
 
-        if (page.shape == PageShape::Scalar) {
+        if (page.shape() == PageShape::Scalar) {
             QVERIFY2(page.kind == VarListKind::ScalarGroup || page.kind == VarListKind::SingleInstance, where);
             QVERIFY2(page.indexCount == 0, where);
         } else {
@@ -126,7 +128,7 @@ void TestCatalogue::genericPagesAreWellFormed()
             const QByteArray at = where + " #" + QByteArray::number(i);
             QVERIFY2(d.Label, at);
             // An index column past the counted ones is never decoded from the instance.
-            if (page.shape == PageShape::Table && (d.Access & AccessIndex)) QVERIFY2(i < page.indexCount, at);
+            if (page.shape() == PageShape::Table && (d.Access & AccessIndex)) QVERIFY2(i < page.indexCount, at);
             if (!d.Options) continue;
             QVERIFY2(d.Options->Count() > 0, at);
             // OID values can only match a list keyed by OID text.
@@ -136,7 +138,7 @@ void TestCatalogue::genericPagesAreWellFormed()
 
         for (const RowStatusAction& action : {page.add, page.remove}) {
             if (!action.IsSet()) continue;
-            QVERIFY2(page.shape == PageShape::Table && action.position < count && action.text, where);
+            QVERIFY2(page.shape() == PageShape::Table && action.position < count && action.text, where);
             const QxOptionList* list = page.table[static_cast<size_t>(action.position)].Options;
             QVERIFY2(!list || OffersLabel(*list, action.text), where + " " + action.text);
         }
@@ -157,6 +159,14 @@ void TestCatalogue::mendedEntries()
     const GenericPage& directory = PageOf("basic_configuration.file_system.directory_information");
     QCOMPARE(directory.indexCount, 2);
     QCOMPARE(QByteArray(directory.table[1].Label), QByteArray("Directory Name"));
+}
+
+void TestCatalogue::portCountOfModel()
+{
+    QCOMPARE(PortCountOfModel("KSW-7110"), 10);
+    QCOMPARE(PortCountOfModel("KSW-7116"), 16);
+    QCOMPARE(PortCountOfModel("ksw-7116"), 0);
+    QCOMPARE(PortCountOfModel("KSW-7116 "), 0);
 }
 
 QTEST_GUILESS_MAIN(TestCatalogue)

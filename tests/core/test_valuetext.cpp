@@ -3,8 +3,8 @@
 #include <bit>
 #include <functional>
 
-#include "binding/optionlist.h"
-#include "binding/valuetext.h"
+#include "values/optionlist.h"
+#include "values/valuetext.h"
 #include "snmp/errors.h"
 
 Q_DECLARE_METATYPE(QxVb)

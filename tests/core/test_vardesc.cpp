@@ -1,6 +1,6 @@
 #include <QtTest>
 
-#include "binding/optionlist.h"
+#include "values/optionlist.h"
 #include "snmp/vardesc.h"
 
 namespace {

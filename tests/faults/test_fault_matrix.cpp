@@ -16,7 +16,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "app/dpi_scale.h"
+#include "platform/dpi_scale.h"
 #include "binding/leds.h"
 #include "main_window_fixture.h"
 #include "page_fixture.h"

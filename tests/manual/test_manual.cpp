@@ -8,7 +8,7 @@
 #include <QTextDocument>
 #include <QtTest>
 
-#include "app/catalogue/menu_catalogue.h"
+#include "catalogue/menu_catalogue.h"
 #include "app/startup_registry.h"
 #include "snmp/errors.h"
 

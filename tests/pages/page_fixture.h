@@ -11,7 +11,7 @@
 #include <memory>
 
 #include "binding/listview.h"
-#include "binding/optionlist.h"
+#include "values/optionlist.h"
 #include "binding/request2edits.h"
 #include "pages/config_form.h"
 #include "pages/ctrl_btn_panel.h"

@@ -13,8 +13,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "app/catalogue/menu_catalogue.h"
-#include "app/dpi_scale.h"
+#include "catalogue/menu_catalogue.h"
+#include "platform/dpi_scale.h"
 #include "page_fixture.h"
 #include "pages/generic_page.h"
 #include "pages/msg_panel.h"

@@ -16,8 +16,8 @@
 
 #include <deque>
 
-#include "app/catalogue/menu_catalogue.h"
-#include "app/dpi_scale.h"
+#include "catalogue/menu_catalogue.h"
+#include "platform/dpi_scale.h"
 #include "page_fixture.h"
 #include "pages/button_pictures.h"
 #include "pages/generic_page.h"

@@ -5,7 +5,7 @@
 #include <QLabel>
 #include <QtTest>
 
-#include "app/dpi_scale.h"
+#include "platform/dpi_scale.h"
 #include "binding/leds.h"
 #include "panel/ksw7116_panel_form.h"
 #include "panel/led_colour_maps.h"

@@ -10,9 +10,9 @@
 #include <optional>
 #include <set>
 
-#include "app/catalogue/menu_catalogue.h"
-#include "binding/optionlist.h"
-#include "binding/valuetext.h"
+#include "catalogue/menu_catalogue.h"
+#include "values/optionlist.h"
+#include "values/valuetext.h"
 #include "sim_process.h"
 #include "snmp/errors.h"
 #include "snmp/request.h"
@@ -303,7 +303,7 @@ void TestSimCatalogue::everyPageReads()
     const PageRead read = readPage(item->page, instance);
     usePeer(sim_);
     QVERIFY2(read.problems.isEmpty(), qPrintable(read.problems.mid(0, 5).join(QLatin1Char('\n'))));
-    if (item->page.shape == ksw::catalogue::PageShape::Table) QVERIFY2(!read.instances.isEmpty(), "no rows");
+    if (item->page.shape() == ksw::catalogue::PageShape::Table) QVERIFY2(!read.instances.isEmpty(), "no rows");
 }
 
 void TestSimCatalogue::portTablesFollowTheModel_data()

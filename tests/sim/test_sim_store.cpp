@@ -6,7 +6,7 @@
 #include <QtTest>
 #include <fstream>
 
-#include "binding/optionlist.h"
+#include "values/optionlist.h"
 #include "descriptor_import.h"
 #include "front_panel.h"
 #include "set_transaction.h"

@@ -5,7 +5,7 @@
 #include <span>
 #include <vector>
 
-#include "app/catalogue/menu_catalogue.h"
+#include "catalogue/menu_catalogue.h"
 #include "html.h"
 #include "object_text.h"
 
@@ -117,7 +117,7 @@ QString Kind(const Entry& entry)
     case Opens::Submenu:
         return entry.submenu ? QString() : QStringLiteral("no action");
     case Opens::Generic:
-        return item.page.shape == PageShape::Table ? QStringLiteral("table page") : QStringLiteral("scalar page");
+        return item.page.shape() == PageShape::Table ? QStringLiteral("table page") : QStringLiteral("scalar page");
     case Opens::HandBuilt:
         return QStringLiteral("own page");
     case Opens::Sibling:
@@ -164,7 +164,7 @@ QString Tree(const std::vector<Entry>& entries, size_t& i)
 
 QString ObjectsTable(const GenericPage& page)
 {
-    const bool table = page.shape == PageShape::Table;
+    const bool table = page.shape() == PageShape::Table;
     Table objects({QStringLiteral("Label"), QStringLiteral("Object identifier"), QStringLiteral("Type"),
                    QStringLiteral("Access"), QStringLiteral("Values")});
     objects.KeepOnOneLine(1);
@@ -189,7 +189,7 @@ QString GenericDescription(const MenuItem& item)
 {
     const GenericPage& page = item.page;
     QString html;
-    if (page.shape == PageShape::Scalar) {
+    if (page.shape() == PageShape::Scalar) {
         html = QStringLiteral("<p>Opens a scalar page captioned &quot;%1&quot;").arg(PageCaption(item.pageCaption));
         if (page.instance == InstanceRule::PortButtonHint)
             html += QStringLiteral(" with the objects of the port whose button you clicked");

@@ -2,7 +2,7 @@
 
 #include <QStringList>
 
-#include "binding/optionlist.h"
+#include "values/optionlist.h"
 #include "snmp/vardesc.h"
 
 namespace manual {

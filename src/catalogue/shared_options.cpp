@@ -1,4 +1,4 @@
-#include "app/catalogue/shared_options.h"
+#include "catalogue/shared_options.h"
 
 namespace ksw::catalogue {
 

@@ -2,8 +2,8 @@
 
 #include <QStringList>
 
-#include "binding/evaluate.h"
-#include "binding/valuetext.h"
+#include "values/evaluate.h"
+#include "values/valuetext.h"
 #include "snmp/errors.h"
 
 namespace {

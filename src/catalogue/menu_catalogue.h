@@ -70,7 +70,6 @@ struct GenericPage {
     // The whole descriptor table, its terminating null-Oid record included; hand table.data() to
     // QxSNMPVarList. An empty Oid text is an ordinary record (an index column).
     std::span<const QxSNMPVarDesc> table = {};
-    PageShape shape = PageShape::Scalar;
     uint8_t kind = VarListKind::ScalarGroup;
     int32_t indexCount = 0;
     RowStatusAction add = {};
@@ -79,6 +78,13 @@ struct GenericPage {
     std::span<const FormatAt> formats = {};
     PageExtras extras = {};
     InstanceRule instance = InstanceRule::None;
+
+    // The list's kind decides the page: a scalar editor for the single-row kinds, a table page
+    // for the walked ones.
+    constexpr PageShape shape() const
+    {
+        return kind == VarListKind::Table || kind == VarListKind::TableU ? PageShape::Table : PageShape::Scalar;
+    }
 };
 
 struct Caption {

@@ -1,8 +1,8 @@
-#include "app/catalogue/menu_catalogue.h"
+#include "catalogue/menu_catalogue.h"
 
 #include <vector>
 
-#include "app/catalogue/menu_parts.h"
+#include "catalogue/menu_parts.h"
 
 namespace ksw::catalogue {
 

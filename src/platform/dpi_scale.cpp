@@ -1,4 +1,4 @@
-#include "app/dpi_scale.h"
+#include "platform/dpi_scale.h"
 
 #include <cmath>
 

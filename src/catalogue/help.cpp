@@ -1,6 +1,6 @@
 // The "Help" menu.
 
-#include "app/catalogue/menu_parts.h"
+#include "catalogue/menu_parts.h"
 
 namespace ksw::catalogue {
 namespace {

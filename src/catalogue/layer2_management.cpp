@@ -1,40 +1,46 @@
 // The "Layer 2 Management" menu.
 
-#include "app/catalogue/menu_parts.h"
-#include "app/catalogue/shared_options.h"
+#include "catalogue/menu_parts.h"
+#include "catalogue/shared_options.h"
 
 namespace ksw::catalogue {
 namespace {
 
 // Layer 2 Management > Port Management > Jumbo Frame Ctrl
 constexpr QxSNMPVarDesc kJumboFrameCtrl[] = {
-    {"1.3.6.1.4.1.58126.11.101.2.2.3.3", "Jumbo Frame", 2, 6, &kOtherDisabledEnabled123},
-    {"1.3.6.1.4.1.58126.11.101.2.2.3.4", "Jumbo Frame Maximum Size", 2, 2},
+    {"1.3.6.1.4.1.58126.11.101.2.2.3.3", "Jumbo Frame", VarType::Integer, AccessReadWrite, &kOtherDisabledEnabled123},
+    {"1.3.6.1.4.1.58126.11.101.2.2.3.4", "Jumbo Frame Maximum Size", VarType::Integer, AccessRead},
     {},
 };
 
 // Layer 2 Management > Port Management > Port Information Table
 constexpr QxSNMPVarDesc kPortManagementPortInformationTable[] = {
-    {"1.3.6.1.4.1.58126.11.101.2.2.3.1.1.1", "Port Index", 2, 1},
-    {"1.3.6.1.4.1.58126.11.101.2.2.3.1.1.2", "Port Info Medium Type", 2, 1, &kCopperFiber12},
-    {"1.3.6.1.4.1.58126.11.101.2.2.3.1.1.3", "Port Info Unit ID", 2, 2},
-    {"1.3.6.1.4.1.58126.11.101.2.2.3.1.1.4", "Port Info Type", 2, 2, &kPortType},
-    {"1.3.6.1.4.1.58126.11.101.2.2.3.1.1.5", "Port Info Link Status", 2, 2, &kOtherLinkPassLinkFail123},
-    {"1.3.6.1.4.1.58126.11.101.2.2.3.1.1.6", "Port Info N-way Status", 2, 2, &kPortNwayStatus},
-    {"1.3.6.1.4.1.58126.11.101.2.2.3.1.1.8", "Port Info Error Disable", 2, 2, &kErrorDisableCause},
+    {"1.3.6.1.4.1.58126.11.101.2.2.3.1.1.1", "Port Index", VarType::Integer, AccessIndex},
+    {"1.3.6.1.4.1.58126.11.101.2.2.3.1.1.2", "Port Info Medium Type", VarType::Integer, AccessIndex, &kCopperFiber12},
+    {"1.3.6.1.4.1.58126.11.101.2.2.3.1.1.3", "Port Info Unit ID", VarType::Integer, AccessRead},
+    {"1.3.6.1.4.1.58126.11.101.2.2.3.1.1.4", "Port Info Type", VarType::Integer, AccessRead, &kPortType},
+    {"1.3.6.1.4.1.58126.11.101.2.2.3.1.1.5", "Port Info Link Status",
+     VarType::Integer, AccessRead, &kOtherLinkPassLinkFail123},
+    {"1.3.6.1.4.1.58126.11.101.2.2.3.1.1.6", "Port Info N-way Status", VarType::Integer, AccessRead, &kPortNwayStatus},
+    {"1.3.6.1.4.1.58126.11.101.2.2.3.1.1.8", "Port Info Error Disable",
+     VarType::Integer, AccessRead, &kErrorDisableCause},
     {},
 };
 
 // Layer 2 Management > Port Management > Port Control Table
 constexpr QxSNMPVarDesc kPortControlTable[] = {
-    {"1.3.6.1.4.1.58126.11.101.2.2.3.2.1.1", "Port Index", 2, 1},
-    {"1.3.6.1.4.1.58126.11.101.2.2.3.2.1.2", "Medium Type", 2, 1, &kCopperFiber12},
-    {"1.3.6.1.4.1.58126.11.101.2.2.3.2.1.3", "Unit Index", 2, 2},
-    {"1.3.6.1.4.1.58126.11.101.2.2.3.2.1.4", "Admin State", 2, 6, &kOtherDisabledEnabled123},
-    {"1.3.6.1.4.1.58126.11.101.2.2.3.2.1.5", "N-way State", 2, 6, &kPortNwayState},
-    {"1.3.6.1.4.1.58126.11.101.2.2.3.2.1.6", "Flow Control State", 2, 6, &kOtherDisabledEnabled123},
-    {"1.3.6.1.4.1.58126.11.101.2.2.3.2.1.7", "Learning State", 2, 6, &kOtherDisabledEnabled123},
-    {"1.3.6.1.4.1.58126.11.101.2.2.3.2.1.8", "MAC Notification State", 2, 6, &kOtherDisabledEnabled123},
+    {"1.3.6.1.4.1.58126.11.101.2.2.3.2.1.1", "Port Index", VarType::Integer, AccessIndex},
+    {"1.3.6.1.4.1.58126.11.101.2.2.3.2.1.2", "Medium Type", VarType::Integer, AccessIndex, &kCopperFiber12},
+    {"1.3.6.1.4.1.58126.11.101.2.2.3.2.1.3", "Unit Index", VarType::Integer, AccessRead},
+    {"1.3.6.1.4.1.58126.11.101.2.2.3.2.1.4", "Admin State",
+     VarType::Integer, AccessReadWrite, &kOtherDisabledEnabled123},
+    {"1.3.6.1.4.1.58126.11.101.2.2.3.2.1.5", "N-way State", VarType::Integer, AccessReadWrite, &kPortNwayState},
+    {"1.3.6.1.4.1.58126.11.101.2.2.3.2.1.6", "Flow Control State",
+     VarType::Integer, AccessReadWrite, &kOtherDisabledEnabled123},
+    {"1.3.6.1.4.1.58126.11.101.2.2.3.2.1.7", "Learning State",
+     VarType::Integer, AccessReadWrite, &kOtherDisabledEnabled123},
+    {"1.3.6.1.4.1.58126.11.101.2.2.3.2.1.8", "MAC Notification State",
+     VarType::Integer, AccessReadWrite, &kOtherDisabledEnabled123},
     {},
 };
 
@@ -46,19 +52,23 @@ const QxOptionList kPortCableDiagnosisPairStatus{
     {0, "ok"}, {1, "open"}, {2, "short"}, {3, "fail"}, {4, "not-supported"}, {5, "unknown"},
 };
 constexpr QxSNMPVarDesc kPortCableDiagnosticsTable[] = {
-    {"1.3.6.1.4.1.58126.11.101.2.2.3.5.1.1", "Port Cable Diagnosis Port Index", 2, 1},
-    {"1.3.6.1.4.1.58126.11.101.2.2.3.5.1.2", "Port Cable Diagnosis Pair Index", 2, 1},
-    {"1.3.6.1.4.1.58126.11.101.2.2.3.5.1.3", "Port Cable Diagnosis Cable Status", 2, 2, &kPortCableDiagnosisCableStatus},
-    {"1.3.6.1.4.1.58126.11.101.2.2.3.5.1.4", "Port Cable Diagnosis Pair Status", 2, 2, &kPortCableDiagnosisPairStatus},
-    {"1.3.6.1.4.1.58126.11.101.2.2.3.5.1.5", "Port Cable Diagnosis Pair Length", 2, 2},
-    {"1.3.6.1.4.1.58126.11.101.2.2.3.5.1.6", "Port Cable Diagnosis Pair Length Inaccuracy", 2, 2},
+    {"1.3.6.1.4.1.58126.11.101.2.2.3.5.1.1", "Port Cable Diagnosis Port Index", VarType::Integer, AccessIndex},
+    {"1.3.6.1.4.1.58126.11.101.2.2.3.5.1.2", "Port Cable Diagnosis Pair Index", VarType::Integer, AccessIndex},
+    {"1.3.6.1.4.1.58126.11.101.2.2.3.5.1.3", "Port Cable Diagnosis Cable Status",
+     VarType::Integer, AccessRead, &kPortCableDiagnosisCableStatus},
+    {"1.3.6.1.4.1.58126.11.101.2.2.3.5.1.4", "Port Cable Diagnosis Pair Status",
+     VarType::Integer, AccessRead, &kPortCableDiagnosisPairStatus},
+    {"1.3.6.1.4.1.58126.11.101.2.2.3.5.1.5", "Port Cable Diagnosis Pair Length", VarType::Integer, AccessRead},
+    {"1.3.6.1.4.1.58126.11.101.2.2.3.5.1.6", "Port Cable Diagnosis Pair Length Inaccuracy",
+     VarType::Integer, AccessRead},
     {},
 };
 
 // Layer 2 Management > Port Management > Port Counter Control Table
 constexpr QxSNMPVarDesc kPortCounterControlTable[] = {
-    {"1.3.6.1.4.1.58126.11.101.2.2.3.6.1.1", "Port Counter Control Port Index", 2, 1},
-    {"1.3.6.1.4.1.58126.11.101.2.2.3.6.1.2", "Port Counter Clear Control", 2, 6, &kOtherStart12},
+    {"1.3.6.1.4.1.58126.11.101.2.2.3.6.1.1", "Port Counter Control Port Index", VarType::Integer, AccessIndex},
+    {"1.3.6.1.4.1.58126.11.101.2.2.3.6.1.2", "Port Counter Clear Control",
+     VarType::Integer, AccessReadWrite, &kOtherStart12},
     {},
 };
 
@@ -66,111 +76,118 @@ constexpr QxSNMPVarDesc kPortCounterControlTable[] = {
 const QxOptionList kOtherErrDisabled12{{1, "other"}, {2, "err-disabled"}};
 const QxOptionList kStpLbdStormControl12{{1, "stp-lbd"}, {2, "storm-control"}};
 constexpr QxSNMPVarDesc kPortErrorTable[] = {
-    {"1.3.6.1.4.1.58126.11.101.2.2.3.7.1.1", "Port Error Port Index", 2, 1},
-    {"1.3.6.1.4.1.58126.11.101.2.2.3.7.1.2", "Port Error Port State", 2, 2, &kEnabledDisabled12},
-    {"1.3.6.1.4.1.58126.11.101.2.2.3.7.1.3", "Port Error Port Connection Status", 2, 2, &kOtherErrDisabled12},
-    {"1.3.6.1.4.1.58126.11.101.2.2.3.7.1.4", "Port Error Port Reason", 2, 2, &kStpLbdStormControl12},
+    {"1.3.6.1.4.1.58126.11.101.2.2.3.7.1.1", "Port Error Port Index", VarType::Integer, AccessIndex},
+    {"1.3.6.1.4.1.58126.11.101.2.2.3.7.1.2", "Port Error Port State",
+     VarType::Integer, AccessRead, &kEnabledDisabled12},
+    {"1.3.6.1.4.1.58126.11.101.2.2.3.7.1.3", "Port Error Port Connection Status",
+     VarType::Integer, AccessRead, &kOtherErrDisabled12},
+    {"1.3.6.1.4.1.58126.11.101.2.2.3.7.1.4", "Port Error Port Reason",
+     VarType::Integer, AccessRead, &kStpLbdStormControl12},
     {},
 };
 
 // Layer 2 Management > Port Management > Trunk Basic Information
 const QxOptionList kTrunkAlgorithm{{4, "mac-source-dest"}, {7, "ip-source-dest"}};
 constexpr QxSNMPVarDesc kTrunkBasicInformation[] = {
-    {"1.3.6.1.4.1.58126.11.101.2.2.9.1", "Trunk Max Supported Entries", 2, 2},
-    {"1.3.6.1.4.1.58126.11.101.2.2.9.2", "Trunk Current Entries Number", 2, 2},
-    {"1.3.6.1.4.1.58126.11.101.2.2.9.4", "Trunk Algorithm", 2, 6, &kTrunkAlgorithm},
+    {"1.3.6.1.4.1.58126.11.101.2.2.9.1", "Trunk Max Supported Entries", VarType::Integer, AccessRead},
+    {"1.3.6.1.4.1.58126.11.101.2.2.9.2", "Trunk Current Entries Number", VarType::Integer, AccessRead},
+    {"1.3.6.1.4.1.58126.11.101.2.2.9.4", "Trunk Algorithm", VarType::Integer, AccessReadWrite, &kTrunkAlgorithm},
     {},
 };
 
 // Layer 2 Management > Port Management > LACP Port Table
 const QxOptionList kActivePassive12{{1, "active"}, {2, "passive"}};
 constexpr QxSNMPVarDesc kLACPPortTable[] = {
-    {"1.3.6.1.4.1.58126.11.101.2.2.9.5.1.1", "LACP Port Index", 2, 1},
-    {"1.3.6.1.4.1.58126.11.101.2.2.9.5.1.2", "LACP Port State", 2, 6, &kActivePassive12},
+    {"1.3.6.1.4.1.58126.11.101.2.2.9.5.1.1", "LACP Port Index", VarType::Integer, AccessIndex},
+    {"1.3.6.1.4.1.58126.11.101.2.2.9.5.1.2", "LACP Port State", VarType::Integer, AccessReadWrite, &kActivePassive12},
     {},
 };
 
 // Layer 2 Management > Port Management > Trunk VLAN Table
 constexpr QxSNMPVarDesc kTrunkVLANTable[] = {
-    {"1.3.6.1.4.1.58126.11.101.2.2.9.6.1.1", "Trunk VLAN Port", 2, 1},
-    {"1.3.6.1.4.1.58126.11.101.2.2.9.6.1.2", "Trunk VLAN State", 2, 6, &kEnabledDisabled12},
+    {"1.3.6.1.4.1.58126.11.101.2.2.9.6.1.1", "Trunk VLAN Port", VarType::Integer, AccessIndex},
+    {"1.3.6.1.4.1.58126.11.101.2.2.9.6.1.2", "Trunk VLAN State",
+     VarType::Integer, AccessReadWrite, &kEnabledDisabled12},
     {},
 };
 
 // Layer 2 Management > Port Management > Port Security Management > Port Security Table
 const QxOptionList kLockAddressMode{{2, "permanent"}, {3, "deleteOnTimeout"}, {4, "deleteOnReset"}};
 constexpr QxSNMPVarDesc kPortSecurityTable[] = {
-    {"1.3.6.1.4.1.58126.11.101.2.2.7.1.1.1", "Port Index", 2, 2},
-    {"1.3.6.1.4.1.58126.11.101.2.2.7.1.1.2", "Max Learn Address", 2, 6},
-    {"1.3.6.1.4.1.58126.11.101.2.2.7.1.1.3", "Lock Address Mode", 2, 6, &kLockAddressMode},
-    {"1.3.6.1.4.1.58126.11.101.2.2.7.1.1.4", "Admin State", 2, 6, &kEnableDisable23},
-    {"1.3.6.1.4.1.58126.11.101.2.2.7.1.1.5", "Clear Control", 2, 6, &kOtherStart12},
+    {"1.3.6.1.4.1.58126.11.101.2.2.7.1.1.1", "Port Index", VarType::Integer, AccessRead},
+    {"1.3.6.1.4.1.58126.11.101.2.2.7.1.1.2", "Max Learn Address", VarType::Integer, AccessReadWrite},
+    {"1.3.6.1.4.1.58126.11.101.2.2.7.1.1.3", "Lock Address Mode", VarType::Integer, AccessReadWrite, &kLockAddressMode},
+    {"1.3.6.1.4.1.58126.11.101.2.2.7.1.1.4", "Admin State", VarType::Integer, AccessReadWrite, &kEnableDisable23},
+    {"1.3.6.1.4.1.58126.11.101.2.2.7.1.1.5", "Clear Control", VarType::Integer, AccessReadWrite, &kOtherStart12},
     {},
 };
 
 // Layer 2 Management > QoS Management > QoS Control
 const QxOptionList kStrictWeightfair13{{1, "strict"}, {3, "weightfair"}};
 constexpr QxSNMPVarDesc kQoSControl[] = {
-    {"1.3.6.1.4.1.58126.11.101.2.2.6.5", "QoS Scheduling Mechanism Control", 2, 6, &kStrictWeightfair13},
+    {"1.3.6.1.4.1.58126.11.101.2.2.6.5", "QoS Scheduling Mechanism Control",
+     VarType::Integer, AccessReadWrite, &kStrictWeightfair13},
     {},
 };
 
 // Layer 2 Management > QoS Management > Bandwidth Control Table
 constexpr QxSNMPVarDesc kBandwidthControlTable[] = {
-    {"1.3.6.1.4.1.58126.11.101.2.2.6.1.1.1", "Port Index", 2, 1},
-    {"1.3.6.1.4.1.58126.11.101.2.2.6.1.1.2", "Receive Rate", 2, 6},
-    {"1.3.6.1.4.1.58126.11.101.2.2.6.1.1.3", "Transmit Rate", 2, 6},
-    {"1.3.6.1.4.1.58126.11.101.2.2.6.1.1.4", "RADIUS Receive Rate", 2, 2},
-    {"1.3.6.1.4.1.58126.11.101.2.2.6.1.1.5", "RADIUS Transmit Rate", 2, 2},
+    {"1.3.6.1.4.1.58126.11.101.2.2.6.1.1.1", "Port Index", VarType::Integer, AccessIndex},
+    {"1.3.6.1.4.1.58126.11.101.2.2.6.1.1.2", "Receive Rate", VarType::Integer, AccessReadWrite},
+    {"1.3.6.1.4.1.58126.11.101.2.2.6.1.1.3", "Transmit Rate", VarType::Integer, AccessReadWrite},
+    {"1.3.6.1.4.1.58126.11.101.2.2.6.1.1.4", "RADIUS Receive Rate", VarType::Integer, AccessRead},
+    {"1.3.6.1.4.1.58126.11.101.2.2.6.1.1.5", "RADIUS Transmit Rate", VarType::Integer, AccessRead},
     {},
 };
 
 // Layer 2 Management > QoS Management > Scheduling Table
 const QxOptionList kQoSSchedulingMechanism{{1, "strict"}, {2, "roundrobin"}, {3, "weightfair"}};
 constexpr QxSNMPVarDesc kSchedulingTable[] = {
-    {"1.3.6.1.4.1.58126.11.101.2.2.6.2.1.1", "QoS Scheduling Class Index", 2, 1},
-    {"1.3.6.1.4.1.58126.11.101.2.2.6.2.1.2", "QoS Scheduling Max Packets", 2, 6},
-    {"1.3.6.1.4.1.58126.11.101.2.2.6.2.1.3", "QoS Scheduling Mechanism", 2, 2, &kQoSSchedulingMechanism},
+    {"1.3.6.1.4.1.58126.11.101.2.2.6.2.1.1", "QoS Scheduling Class Index", VarType::Integer, AccessIndex},
+    {"1.3.6.1.4.1.58126.11.101.2.2.6.2.1.2", "QoS Scheduling Max Packets", VarType::Integer, AccessReadWrite},
+    {"1.3.6.1.4.1.58126.11.101.2.2.6.2.1.3", "QoS Scheduling Mechanism",
+     VarType::Integer, AccessRead, &kQoSSchedulingMechanism},
     {},
 };
 
 // Layer 2 Management > QoS Management > 802.1p User Priority Table
 constexpr QxSNMPVarDesc k8021pUserPriorityTable[] = {
-    {"1.3.6.1.4.1.58126.11.101.2.2.6.3.1.1", "User Priority Index", 2, 1},
-    {"1.3.6.1.4.1.58126.11.101.2.2.6.3.1.2", "8021p User Priority Class", 2, 6},
+    {"1.3.6.1.4.1.58126.11.101.2.2.6.3.1.1", "User Priority Index", VarType::Integer, AccessIndex},
+    {"1.3.6.1.4.1.58126.11.101.2.2.6.3.1.2", "8021p User Priority Class", VarType::Integer, AccessReadWrite},
     {},
 };
 
 // Layer 2 Management > QoS Management > 802.1p Default Priority Table
 constexpr QxSNMPVarDesc k8021pDefaultPriorityTable[] = {
-    {"1.3.6.1.4.1.58126.11.101.2.2.6.4.1.1", "Priority Index", 2, 1},
-    {"1.3.6.1.4.1.58126.11.101.2.2.6.4.1.2", "8021p Default Priority", 2, 6},
-    {"1.3.6.1.4.1.58126.11.101.2.2.6.4.1.3", "RADIUS Priority", 2, 2},
+    {"1.3.6.1.4.1.58126.11.101.2.2.6.4.1.1", "Priority Index", VarType::Integer, AccessIndex},
+    {"1.3.6.1.4.1.58126.11.101.2.2.6.4.1.2", "8021p Default Priority", VarType::Integer, AccessReadWrite},
+    {"1.3.6.1.4.1.58126.11.101.2.2.6.4.1.3", "RADIUS Priority", VarType::Integer, AccessRead},
     {},
 };
 
 // Layer 2 Management > Multicast Filter Mode VLAN Table
 const QxOptionList kVLANMode{{2, "forward-unregistered-groups"}, {3, "filter-unregistered-groups"}};
 constexpr QxSNMPVarDesc kMulticastFilterModeVLANTable[] = {
-    {"1.3.6.1.4.1.58126.11.101.2.2.17.1.1.1", "VLAN ID", 2, 1},
-    {"1.3.6.1.4.1.58126.11.101.2.2.17.1.1.2", "VLAN Mode       ", 2, 6, &kVLANMode},
+    {"1.3.6.1.4.1.58126.11.101.2.2.17.1.1.1", "VLAN ID", VarType::Integer, AccessIndex},
+    {"1.3.6.1.4.1.58126.11.101.2.2.17.1.1.2", "VLAN Mode       ", VarType::Integer, AccessReadWrite, &kVLANMode},
     {},
 };
 
 // Layer 2 Management > Multicast Filter Management > Multicast Filter Profile Table
 constexpr QxSNMPVarDesc kMulticastFilterProfileTable[] = {
-    {"1.3.6.1.4.1.58126.11.101.2.2.5.1.1.1", "Multicast Filter Profile Index", 2, 1},
-    {"1.3.6.1.4.1.58126.11.101.2.2.5.1.1.2", "Multicast Filter Profile Name", 76, 6},
-    {"1.3.6.1.4.1.58126.11.101.2.2.5.1.1.3", "Multicast Filter Status", 2, 6, &kRowStatus},
+    {"1.3.6.1.4.1.58126.11.101.2.2.5.1.1.1", "Multicast Filter Profile Index", VarType::Integer, AccessIndex},
+    {"1.3.6.1.4.1.58126.11.101.2.2.5.1.1.2", "Multicast Filter Profile Name", VarType::DisplayString, AccessReadWrite},
+    {"1.3.6.1.4.1.58126.11.101.2.2.5.1.1.3", "Multicast Filter Status", VarType::Integer, AccessReadWrite, &kRowStatus},
     {},
 };
 
 // Layer 2 Management > Multicast Filter Management > Multicast Filter Profile Address Table
 constexpr QxSNMPVarDesc kMulticastFilterProfileAddressTable[] = {
-    {"1.3.6.1.4.1.58126.11.101.2.2.5.2.1.1", "Multicast Filter Profile ID Index", 2, 1},
-    {"1.3.6.1.4.1.58126.11.101.2.2.5.2.1.2", "Multicast Filter From IP", 64, 1},
-    {"1.3.6.1.4.1.58126.11.101.2.2.5.2.1.3", "Multicast Filter To IP", 64, 1},
-    {"1.3.6.1.4.1.58126.11.101.2.2.5.2.1.4", "Multicast Filter Address State", 2, 6, &kRowStatus},
+    {"1.3.6.1.4.1.58126.11.101.2.2.5.2.1.1", "Multicast Filter Profile ID Index", VarType::Integer, AccessIndex},
+    {"1.3.6.1.4.1.58126.11.101.2.2.5.2.1.2", "Multicast Filter From IP", VarType::IpAddress, AccessIndex},
+    {"1.3.6.1.4.1.58126.11.101.2.2.5.2.1.3", "Multicast Filter To IP", VarType::IpAddress, AccessIndex},
+    {"1.3.6.1.4.1.58126.11.101.2.2.5.2.1.4", "Multicast Filter Address State",
+     VarType::Integer, AccessReadWrite, &kRowStatus},
     {},
 };
 
@@ -178,137 +195,155 @@ constexpr QxSNMPVarDesc kMulticastFilterProfileAddressTable[] = {
 const QxOptionList kPermitDeny12{{1, "permit"}, {2, "deny"}};
 const QxOptionList kOtherAddDelete123{{1, "other"}, {2, "add"}, {3, "delete"}};
 constexpr QxSNMPVarDesc kLimitedMulticastFilterPortTable[] = {
-    {"1.3.6.1.4.1.58126.11.101.2.2.5.3.1.1", "Limited Multicast Filter Port Index", 2, 1},
-    {"1.3.6.1.4.1.58126.11.101.2.2.5.3.1.2", "Limited Multicast Filter Port Access", 2, 6, &kPermitDeny12},
-    {"1.3.6.1.4.1.58126.11.101.2.2.5.3.1.3", "Limited Multicast Filter Port Profile ID", 76, 6},
-    {"1.3.6.1.4.1.58126.11.101.2.2.5.3.1.4", "Limited Multicast Filter Port Profile Status", 2, 6, &kOtherAddDelete123},
+    {"1.3.6.1.4.1.58126.11.101.2.2.5.3.1.1", "Limited Multicast Filter Port Index", VarType::Integer, AccessIndex},
+    {"1.3.6.1.4.1.58126.11.101.2.2.5.3.1.2", "Limited Multicast Filter Port Access",
+     VarType::Integer, AccessReadWrite, &kPermitDeny12},
+    {"1.3.6.1.4.1.58126.11.101.2.2.5.3.1.3", "Limited Multicast Filter Port Profile ID",
+     VarType::DisplayString, AccessReadWrite},
+    {"1.3.6.1.4.1.58126.11.101.2.2.5.3.1.4", "Limited Multicast Filter Port Profile Status",
+     VarType::Integer, AccessReadWrite, &kOtherAddDelete123},
     {},
 };
 
 // Layer 2 Management > Multicast Filter Management > Multicast Filter Port Max Group Table
 constexpr QxSNMPVarDesc kMulticastFilterPortMaxGroupTable[] = {
-    {"1.3.6.1.4.1.58126.11.101.2.2.5.4.1.1", "Multicast Filter Port Max Group Port Index", 2, 1},
-    {"1.3.6.1.4.1.58126.11.101.2.2.5.4.1.2", "Multicast Filter Port Max Group", 2, 6},
+    {"1.3.6.1.4.1.58126.11.101.2.2.5.4.1.1", "Multicast Filter Port Max Group Port Index",
+     VarType::Integer, AccessIndex},
+    {"1.3.6.1.4.1.58126.11.101.2.2.5.4.1.2", "Multicast Filter Port Max Group", VarType::Integer, AccessReadWrite},
     {},
 };
 
 // Layer 2 Management > IGMP Multicast VLAN Control
 constexpr QxSNMPVarDesc kIGMPMulticastVLANControl[] = {
-    {"1.3.6.1.4.1.58126.12.64.1.1", "IGMP Snooping Multicast VLAN Global State", 2, 6, &kEnabledDisabled12},
+    {"1.3.6.1.4.1.58126.12.64.1.1", "IGMP Snooping Multicast VLAN Global State",
+     VarType::Integer, AccessReadWrite, &kEnabledDisabled12},
     {},
 };
 
 // Layer 2 Management > IGMP Snooping Management > IGMP Snooping Information
 constexpr QxSNMPVarDesc kIGMPSnoopingInformation[] = {
-    {"1.3.6.1.4.1.58126.11.101.2.2.11.1", "IGMP Max Supported VLANs", 2, 2},
-    {"1.3.6.1.4.1.58126.11.101.2.2.11.2", "IGMP Max IP Group Number Per VLAN", 2, 2},
+    {"1.3.6.1.4.1.58126.11.101.2.2.11.1", "IGMP Max Supported VLANs", VarType::Integer, AccessRead},
+    {"1.3.6.1.4.1.58126.11.101.2.2.11.2", "IGMP Max IP Group Number Per VLAN", VarType::Integer, AccessRead},
     {},
 };
 
 // Layer 2 Management > IGMP Snooping Management > IGMP Snooping Control Table
 const QxOptionList kQuerierNonQuerier23{{2, "querier"}, {3, "non-querier"}};
 constexpr QxSNMPVarDesc kIGMPSnoopingControlTable[] = {
-    {"1.3.6.1.4.1.58126.11.101.2.2.11.3.1.1", "IGMP Control VLAN ID", 2, 1},
-    {"1.3.6.1.4.1.58126.11.101.2.2.11.3.1.2", "IGMP Query Interval", 2, 6},
-    {"1.3.6.1.4.1.58126.11.101.2.2.11.3.1.3", "IGMP Max Response Time", 2, 6},
-    {"1.3.6.1.4.1.58126.11.101.2.2.11.3.1.4", "IGMP Robustness", 2, 6},
-    {"1.3.6.1.4.1.58126.11.101.2.2.11.3.1.5", "IGMP Last Member Query Interval", 2, 6},
-    {"1.3.6.1.4.1.58126.11.101.2.2.11.3.1.6", "IGMP Host Timeout", 2, 6},
-    {"1.3.6.1.4.1.58126.11.101.2.2.11.3.1.7", "IGMP Route Timeout", 2, 6},
-    {"1.3.6.1.4.1.58126.11.101.2.2.11.3.1.8", "IGMP Leave Timer", 2, 6},
-    {"1.3.6.1.4.1.58126.11.101.2.2.11.3.1.9", "IGMP Query State", 2, 6, &kDisabledEnabled23},
-    {"1.3.6.1.4.1.58126.11.101.2.2.11.3.1.10", "IGMP Current State", 2, 2, &kQuerierNonQuerier23},
-    {"1.3.6.1.4.1.58126.11.101.2.2.11.3.1.11", "IGMP Control State", 2, 6, &kDisableEnable23},
-    {"1.3.6.1.4.1.58126.11.101.2.2.11.3.1.12", "IGMP Fast Leave State", 2, 6, &kDisableEnable23},
-    {"1.3.6.1.4.1.58126.11.101.2.2.11.3.1.13", "IGMP Query Version", 2, 6},
-    {"1.3.6.1.4.1.58126.11.101.2.2.11.3.1.14", "IGMP Dynamic IP Multicast VLAN State", 2, 6, &kDisableEnable23},
-    {"1.3.6.1.4.1.58126.11.101.2.2.11.3.1.15", "IGMP Dynamic IP Multicast VLAN Age", 2, 6, &kDisableEnable23},
+    {"1.3.6.1.4.1.58126.11.101.2.2.11.3.1.1", "IGMP Control VLAN ID", VarType::Integer, AccessIndex},
+    {"1.3.6.1.4.1.58126.11.101.2.2.11.3.1.2", "IGMP Query Interval", VarType::Integer, AccessReadWrite},
+    {"1.3.6.1.4.1.58126.11.101.2.2.11.3.1.3", "IGMP Max Response Time", VarType::Integer, AccessReadWrite},
+    {"1.3.6.1.4.1.58126.11.101.2.2.11.3.1.4", "IGMP Robustness", VarType::Integer, AccessReadWrite},
+    {"1.3.6.1.4.1.58126.11.101.2.2.11.3.1.5", "IGMP Last Member Query Interval", VarType::Integer, AccessReadWrite},
+    {"1.3.6.1.4.1.58126.11.101.2.2.11.3.1.6", "IGMP Host Timeout", VarType::Integer, AccessReadWrite},
+    {"1.3.6.1.4.1.58126.11.101.2.2.11.3.1.7", "IGMP Route Timeout", VarType::Integer, AccessReadWrite},
+    {"1.3.6.1.4.1.58126.11.101.2.2.11.3.1.8", "IGMP Leave Timer", VarType::Integer, AccessReadWrite},
+    {"1.3.6.1.4.1.58126.11.101.2.2.11.3.1.9", "IGMP Query State",
+     VarType::Integer, AccessReadWrite, &kDisabledEnabled23},
+    {"1.3.6.1.4.1.58126.11.101.2.2.11.3.1.10", "IGMP Current State",
+     VarType::Integer, AccessRead, &kQuerierNonQuerier23},
+    {"1.3.6.1.4.1.58126.11.101.2.2.11.3.1.11", "IGMP Control State",
+     VarType::Integer, AccessReadWrite, &kDisableEnable23},
+    {"1.3.6.1.4.1.58126.11.101.2.2.11.3.1.12", "IGMP Fast Leave State",
+     VarType::Integer, AccessReadWrite, &kDisableEnable23},
+    {"1.3.6.1.4.1.58126.11.101.2.2.11.3.1.13", "IGMP Query Version", VarType::Integer, AccessReadWrite},
+    {"1.3.6.1.4.1.58126.11.101.2.2.11.3.1.14", "IGMP Dynamic IP Multicast VLAN State",
+     VarType::Integer, AccessReadWrite, &kDisableEnable23},
+    {"1.3.6.1.4.1.58126.11.101.2.2.11.3.1.15", "IGMP Dynamic IP Multicast VLAN Age",
+     VarType::Integer, AccessReadWrite, &kDisableEnable23},
     {},
 };
 
 // Layer 2 Management > IGMP Snooping Management > IGMP Snooping Query Information
 constexpr QxSNMPVarDesc kIGMPSnoopingQueryInformation[] = {
-    {"1.3.6.1.4.1.58126.11.101.2.2.11.4.1.1", "VLAN ID", 2, 1},
-    {"1.3.6.1.4.1.58126.11.101.2.2.11.4.1.2", "Query Count", 2, 2},
-    {"1.3.6.1.4.1.58126.11.101.2.2.11.4.1.3", "Send Query Count", 2, 2},
+    {"1.3.6.1.4.1.58126.11.101.2.2.11.4.1.1", "VLAN ID", VarType::Integer, AccessIndex},
+    {"1.3.6.1.4.1.58126.11.101.2.2.11.4.1.2", "Query Count", VarType::Integer, AccessRead},
+    {"1.3.6.1.4.1.58126.11.101.2.2.11.4.1.3", "Send Query Count", VarType::Integer, AccessRead},
     {},
 };
 
 // Layer 2 Management > IGMP Snooping Management > IGMP Snooping Information (hidden)
 const QxOptionList kIncludeExclude12{{1, "include"}, {2, "exclude"}};
 constexpr QxSNMPVarDesc kIGMPSnoopingInformationTable[] = {
-    {"1.3.6.1.4.1.58126.11.101.2.2.11.5.1.1", "IGMP VLAN ID", 2, 1},
-    {"1.3.6.1.4.1.58126.11.101.2.2.11.5.1.2", "IGMP Group IP Address", 64, 1},
-    {"1.3.6.1.4.1.58126.11.101.2.2.11.5.1.3", "IGMP MAC Address", 73, 2},
-    {"1.3.6.1.4.1.58126.11.101.2.2.11.5.1.4", "IGMP Port Map", 3, 2},
-    {"1.3.6.1.4.1.58126.11.101.2.2.11.5.1.5", "IGMP IP Group Report Count", 2, 2},
-    {"1.3.6.1.4.1.58126.11.101.2.2.11.5.1.6", "IGMP Version", 2, 2},
-    {"1.3.6.1.4.1.58126.11.101.2.2.11.5.1.7", "IGMP Group Mode", 2, 2, &kIncludeExclude12},
+    {"1.3.6.1.4.1.58126.11.101.2.2.11.5.1.1", "IGMP VLAN ID", VarType::Integer, AccessIndex},
+    {"1.3.6.1.4.1.58126.11.101.2.2.11.5.1.2", "IGMP Group IP Address", VarType::IpAddress, AccessIndex},
+    {"1.3.6.1.4.1.58126.11.101.2.2.11.5.1.3", "IGMP MAC Address", VarType::MacAddress, AccessRead},
+    {"1.3.6.1.4.1.58126.11.101.2.2.11.5.1.4", "IGMP Port Map", VarType::BitString, AccessRead},
+    {"1.3.6.1.4.1.58126.11.101.2.2.11.5.1.5", "IGMP IP Group Report Count", VarType::Integer, AccessRead},
+    {"1.3.6.1.4.1.58126.11.101.2.2.11.5.1.6", "IGMP Version", VarType::Integer, AccessRead},
+    {"1.3.6.1.4.1.58126.11.101.2.2.11.5.1.7", "IGMP Group Mode", VarType::Integer, AccessRead, &kIncludeExclude12},
     {},
 };
 
 // Layer 2 Management > IGMP Snooping Management > IGMP Multicast VLAN Group (hidden)
 constexpr QxSNMPVarDesc kIGMPMulticastVLANGroup[] = {
-    {"1.3.6.1.4.1.58126.11.101.2.2.11.8.1.1", "Group VLAN ID", 2, 1},
-    {"1.3.6.1.4.1.58126.11.101.2.2.11.8.1.2", "Group From IP", 64, 1},
-    {"1.3.6.1.4.1.58126.11.101.2.2.11.8.1.3", "Group To IP", 64, 2},
-    {"1.3.6.1.4.1.58126.11.101.2.2.11.8.1.4", "Group Status", 2, 6, &kRowStatus},
+    {"1.3.6.1.4.1.58126.11.101.2.2.11.8.1.1", "Group VLAN ID", VarType::Integer, AccessIndex},
+    {"1.3.6.1.4.1.58126.11.101.2.2.11.8.1.2", "Group From IP", VarType::IpAddress, AccessIndex},
+    {"1.3.6.1.4.1.58126.11.101.2.2.11.8.1.3", "Group To IP", VarType::IpAddress, AccessRead},
+    {"1.3.6.1.4.1.58126.11.101.2.2.11.8.1.4", "Group Status", VarType::Integer, AccessReadWrite, &kRowStatus},
     {},
 };
 
 // Layer 2 Management > IGMP Snooping Management > IGMPv3 Table (hidden)
 constexpr QxSNMPVarDesc kIGMPv3Table[] = {
-    {"", "IGMP VID", 2, 1},
-    {"", "IGMP Group IP Address", 64, 1},
-    {"1.3.6.1.4.1.58126.11.101.2.2.11.10.1.1", "IGMPv3 Source IP Address", 64, 1},
-    {"1.3.6.1.4.1.58126.11.101.2.2.11.10.1.2", "IGMPv3 Forwarding", 2, 2, &kEnabledDisabled12},
-    {"1.3.6.1.4.1.58126.11.101.2.2.11.10.1.3", "IGMPv3 Expire Timer", 2, 2},
+    {"", "IGMP VID", VarType::Integer, AccessIndex},
+    {"", "IGMP Group IP Address", VarType::IpAddress, AccessIndex},
+    {"1.3.6.1.4.1.58126.11.101.2.2.11.10.1.1", "IGMPv3 Source IP Address", VarType::IpAddress, AccessIndex},
+    {"1.3.6.1.4.1.58126.11.101.2.2.11.10.1.2", "IGMPv3 Forwarding", VarType::Integer, AccessRead, &kEnabledDisabled12},
+    {"1.3.6.1.4.1.58126.11.101.2.2.11.10.1.3", "IGMPv3 Expire Timer", VarType::Integer, AccessRead},
     {},
 };
 
 // Layer 2 Management > IGMP Snooping Management > IGMP Access Authentication Table
 constexpr QxSNMPVarDesc kIGMPAccessAuthenticationTable[] = {
-    {"1.3.6.1.4.1.58126.11.101.2.2.11.20.1.1", "IGMP Access Authentication Port", 2, 1},
-    {"1.3.6.1.4.1.58126.11.101.2.2.11.20.1.2", "IGMP Access Authentication State", 2, 6, &kDisableEnable23},
+    {"1.3.6.1.4.1.58126.11.101.2.2.11.20.1.1", "IGMP Access Authentication Port", VarType::Integer, AccessIndex},
+    {"1.3.6.1.4.1.58126.11.101.2.2.11.20.1.2", "IGMP Access Authentication State",
+     VarType::Integer, AccessReadWrite, &kDisableEnable23},
     {},
 };
 
 // Layer 2 Management > IGMP Snooping Management > IGMP Snooping Multicast VLAN Group Profile Table
 constexpr QxSNMPVarDesc kIGMPSnoopingMulticastVLANGroupProfileTable[] = {
-    {"1.3.6.1.4.1.58126.12.64.3.2.1.1", "Profile Name", 76, 1},
-    {"1.3.6.1.4.1.58126.12.64.3.2.1.2", "Profile ID", 2, 2},
-    {"1.3.6.1.4.1.58126.12.64.3.2.1.3", "Profile Status", 2, 6, &kRowStatus},
+    {"1.3.6.1.4.1.58126.12.64.3.2.1.1", "Profile Name", VarType::DisplayString, AccessIndex},
+    {"1.3.6.1.4.1.58126.12.64.3.2.1.2", "Profile ID", VarType::Integer, AccessRead},
+    {"1.3.6.1.4.1.58126.12.64.3.2.1.3", "Profile Status", VarType::Integer, AccessReadWrite, &kRowStatus},
     {},
 };
 
 // Layer 2 Management > IGMP Snooping Management > IGMP Snooping Multicast VLAN Group Profile Address Table
 const QxOptionList kAddressType{{0, "unknown"}, {1, "ipv4"}, {2, "ipv6"}, {3, "ipv4z"}, {4, "ipv6z"}, {16, "dns"}};
 constexpr QxSNMPVarDesc kIGMPSnoopingMulticastVLANGroupProfileAddressTable[] = {
-    {"", "Profile Name", 76, 1},
-    {"1.3.6.1.4.1.58126.12.64.3.3.1.1", "Address Type", 2, 1, &kAddressType},
-    {"1.3.6.1.4.1.58126.12.64.3.3.1.2", "Address Start", 76, 1},
-    {"1.3.6.1.4.1.58126.12.64.3.3.1.3", "Address End", 76, 2},
-    {"1.3.6.1.4.1.58126.12.64.3.3.1.4", "Status", 2, 6, &kRowStatus},
+    {"", "Profile Name", VarType::DisplayString, AccessIndex},
+    {"1.3.6.1.4.1.58126.12.64.3.3.1.1", "Address Type", VarType::Integer, AccessIndex, &kAddressType},
+    {"1.3.6.1.4.1.58126.12.64.3.3.1.2", "Address Start", VarType::DisplayString, AccessIndex},
+    {"1.3.6.1.4.1.58126.12.64.3.3.1.3", "Address End", VarType::DisplayString, AccessRead},
+    {"1.3.6.1.4.1.58126.12.64.3.3.1.4", "Status", VarType::Integer, AccessReadWrite, &kRowStatus},
     {},
 };
 
 // Layer 2 Management > DHCP Management > DHCP Basic Configuration
 const QxOptionList kReplaceDropKeep123{{1, "replace"}, {2, "drop"}, {3, "keep"}};
 constexpr QxSNMPVarDesc kDHCPManagementDHCPBasicConfiguration[] = {
-    {"1.3.6.1.4.1.58126.11.101.2.2.8.1", "DHCP Relay State", 2, 6, &kOtherDisabledEnabled123},
-    {"1.3.6.1.4.1.58126.11.101.2.2.8.2", "DHCP Relay Hop Count", 2, 6},
-    {"1.3.6.1.4.1.58126.11.101.2.2.8.3", "DHCP Relay Time Threshold", 2, 6},
-    {"1.3.6.1.4.1.58126.11.101.2.2.8.4", "DHCP Relay Option82 State", 2, 6, &kOtherDisabledEnabled123},
-    {"1.3.6.1.4.1.58126.11.101.2.2.8.5", "DHCP Relay Option82 Check", 2, 6, &kOtherDisabledEnabled123},
-    {"1.3.6.1.4.1.58126.11.101.2.2.8.6", "DHCP Relay Option82 Policy", 2, 6, &kReplaceDropKeep123},
-    {"1.3.6.1.4.1.58126.11.101.2.2.24.1", "DHCP Local Relay State", 2, 6, &kDisabledEnabled23},
+    {"1.3.6.1.4.1.58126.11.101.2.2.8.1", "DHCP Relay State",
+     VarType::Integer, AccessReadWrite, &kOtherDisabledEnabled123},
+    {"1.3.6.1.4.1.58126.11.101.2.2.8.2", "DHCP Relay Hop Count", VarType::Integer, AccessReadWrite},
+    {"1.3.6.1.4.1.58126.11.101.2.2.8.3", "DHCP Relay Time Threshold", VarType::Integer, AccessReadWrite},
+    {"1.3.6.1.4.1.58126.11.101.2.2.8.4", "DHCP Relay Option82 State",
+     VarType::Integer, AccessReadWrite, &kOtherDisabledEnabled123},
+    {"1.3.6.1.4.1.58126.11.101.2.2.8.5", "DHCP Relay Option82 Check",
+     VarType::Integer, AccessReadWrite, &kOtherDisabledEnabled123},
+    {"1.3.6.1.4.1.58126.11.101.2.2.8.6", "DHCP Relay Option82 Policy",
+     VarType::Integer, AccessReadWrite, &kReplaceDropKeep123},
+    {"1.3.6.1.4.1.58126.11.101.2.2.24.1", "DHCP Local Relay State",
+     VarType::Integer, AccessReadWrite, &kDisabledEnabled23},
     {},
 };
 
 // Layer 2 Management > DHCP Management > DHCP Local Relay VLAN Table
 constexpr QxSNMPVarDesc kDHCPLocalRelayVLANTable[] = {
-    {"1.3.6.1.4.1.58126.11.101.2.2.24.2.1.1", "DHCP Local Relay VLAN ID", 2, 1},
-    {"1.3.6.1.4.1.58126.11.101.2.2.24.2.1.2", "DHCP Local Relay VLAN State", 2, 6, &kDisabledEnabled23},
+    {"1.3.6.1.4.1.58126.11.101.2.2.24.2.1.1", "DHCP Local Relay VLAN ID", VarType::Integer, AccessIndex},
+    {"1.3.6.1.4.1.58126.11.101.2.2.24.2.1.2", "DHCP Local Relay VLAN State",
+     VarType::Integer, AccessReadWrite, &kDisabledEnabled23},
     {},
 };
 
@@ -316,28 +351,28 @@ constexpr QxSNMPVarDesc kDHCPLocalRelayVLANTable[] = {
 const QxOptionList kVlanBasedPortBased12{{1, "vlan-based"}, {2, "port-based"}};
 const QxOptionList kTrapMode{{1, "none"}, {2, "loop-detected"}, {3, "loop-cleared"}, {4, "both"}};
 constexpr QxSNMPVarDesc kLoopDetectionControl[] = {
-    {"1.3.6.1.4.1.58126.11.101.2.2.18.1.1", "Admin State", 2, 6, &kEnabledDisabled12},
-    {"1.3.6.1.4.1.58126.11.101.2.2.18.1.2", "Interval", 2, 6},
-    {"1.3.6.1.4.1.58126.11.101.2.2.18.1.3", "Recover Time", 2, 6},
-    {"1.3.6.1.4.1.58126.11.101.2.2.18.1.4", "Mode", 2, 6, &kVlanBasedPortBased12},
-    {"1.3.6.1.4.1.58126.11.101.2.2.18.1.5", "Trap Mode", 2, 6, &kTrapMode},
+    {"1.3.6.1.4.1.58126.11.101.2.2.18.1.1", "Admin State", VarType::Integer, AccessReadWrite, &kEnabledDisabled12},
+    {"1.3.6.1.4.1.58126.11.101.2.2.18.1.2", "Interval", VarType::Integer, AccessReadWrite},
+    {"1.3.6.1.4.1.58126.11.101.2.2.18.1.3", "Recover Time", VarType::Integer, AccessReadWrite},
+    {"1.3.6.1.4.1.58126.11.101.2.2.18.1.4", "Mode", VarType::Integer, AccessReadWrite, &kVlanBasedPortBased12},
+    {"1.3.6.1.4.1.58126.11.101.2.2.18.1.5", "Trap Mode", VarType::Integer, AccessReadWrite, &kTrapMode},
     {},
 };
 
 // Layer 2 Management > Loop Detection Management > Loop Detection Port Management
 const QxOptionList kPortLoopStatus{{1, "normal"}, {2, "loop"}, {3, "error"}, {4, "none"}};
 constexpr QxSNMPVarDesc kLoopDetectionPortManagement[] = {
-    {"1.3.6.1.4.1.58126.11.101.2.2.18.2.1.1.1", "Port Index", 2, 1},
-    {"1.3.6.1.4.1.58126.11.101.2.2.18.2.1.1.2", "Port State", 2, 6, &kEnabledDisabled12},
-    {"1.3.6.1.4.1.58126.11.101.2.2.18.2.1.1.3", "Port Loop VLAN", 76, 2},
-    {"1.3.6.1.4.1.58126.11.101.2.2.18.2.1.1.4", "Port Loop Status", 2, 2, &kPortLoopStatus},
+    {"1.3.6.1.4.1.58126.11.101.2.2.18.2.1.1.1", "Port Index", VarType::Integer, AccessIndex},
+    {"1.3.6.1.4.1.58126.11.101.2.2.18.2.1.1.2", "Port State", VarType::Integer, AccessReadWrite, &kEnabledDisabled12},
+    {"1.3.6.1.4.1.58126.11.101.2.2.18.2.1.1.3", "Port Loop VLAN", VarType::DisplayString, AccessRead},
+    {"1.3.6.1.4.1.58126.11.101.2.2.18.2.1.1.4", "Port Loop Status", VarType::Integer, AccessRead, &kPortLoopStatus},
     {},
 };
 
 // Layer 2 Management > Packet Storm Management > Packet Storm Control
 const QxOptionList kStormTrapControl{{1, "none"}, {2, "stormOccurred"}, {3, "stormCleared"}, {4, "both"}};
 constexpr QxSNMPVarDesc kPacketStormControl[] = {
-    {"1.3.6.1.4.1.58126.12.25.1.2", "Storm Trap Control", 2, 6, &kStormTrapControl},
+    {"1.3.6.1.4.1.58126.12.25.1.2", "Storm Trap Control", VarType::Integer, AccessReadWrite, &kStormTrapControl},
     {},
 };
 
@@ -346,40 +381,45 @@ const QxOptionList kDisabledEnabled12{{1, "disabled"}, {2, "enabled"}};
 const QxOptionList kShutdownDrop12{{1, "shutdown"}, {2, "drop"}};
 const QxOptionList kYesNo12{{1, "yes"}, {2, "no"}};
 constexpr QxSNMPVarDesc kPacketStormControlTable[] = {
-    {"1.3.6.1.4.1.58126.12.25.3.1.1.1", "Storm Control Port Index", 2, 1},
-    {"1.3.6.1.4.1.58126.12.25.3.1.1.2", "Storm Control Threshold", 2, 6},
-    {"1.3.6.1.4.1.58126.12.25.3.1.1.3", "Storm Control Broadcast Status", 2, 6, &kDisabledEnabled12},
-    {"1.3.6.1.4.1.58126.12.25.3.1.1.4", "Storm Control Multicast Status", 2, 6, &kDisabledEnabled12},
-    {"1.3.6.1.4.1.58126.12.25.3.1.1.5", "Storm Control Unicast Status", 2, 6, &kDisabledEnabled12},
-    {"1.3.6.1.4.1.58126.12.25.3.1.1.6", "Storm Control Action Status", 2, 6, &kShutdownDrop12},
-    {"1.3.6.1.4.1.58126.12.25.3.1.1.7", "Storm Control Count Down", 2, 6},
-    {"1.3.6.1.4.1.58126.12.25.3.1.1.8", "Storm Control Time Interval", 2, 6},
-    {"1.3.6.1.4.1.58126.12.25.3.1.1.9", "Storm Control Shutdown Forever", 2, 2, &kYesNo12},
+    {"1.3.6.1.4.1.58126.12.25.3.1.1.1", "Storm Control Port Index", VarType::Integer, AccessIndex},
+    {"1.3.6.1.4.1.58126.12.25.3.1.1.2", "Storm Control Threshold", VarType::Integer, AccessReadWrite},
+    {"1.3.6.1.4.1.58126.12.25.3.1.1.3", "Storm Control Broadcast Status",
+     VarType::Integer, AccessReadWrite, &kDisabledEnabled12},
+    {"1.3.6.1.4.1.58126.12.25.3.1.1.4", "Storm Control Multicast Status",
+     VarType::Integer, AccessReadWrite, &kDisabledEnabled12},
+    {"1.3.6.1.4.1.58126.12.25.3.1.1.5", "Storm Control Unicast Status",
+     VarType::Integer, AccessReadWrite, &kDisabledEnabled12},
+    {"1.3.6.1.4.1.58126.12.25.3.1.1.6", "Storm Control Action Status",
+     VarType::Integer, AccessReadWrite, &kShutdownDrop12},
+    {"1.3.6.1.4.1.58126.12.25.3.1.1.7", "Storm Control Count Down", VarType::Integer, AccessReadWrite},
+    {"1.3.6.1.4.1.58126.12.25.3.1.1.8", "Storm Control Time Interval", VarType::Integer, AccessReadWrite},
+    {"1.3.6.1.4.1.58126.12.25.3.1.1.9", "Storm Control Shutdown Forever", VarType::Integer, AccessRead, &kYesNo12},
     {},
 };
 
 // Layer 2 Management > Access Control Information > ACL Information
 constexpr QxSNMPVarDesc kACLInformation[] = {
-    {"1.3.6.1.4.1.58126.12.9.1.2", "ACL Total Used Rule Entries", 2, 2},
-    {"1.3.6.1.4.1.58126.12.9.1.3", "ACL Total Unused Rule Entries", 2, 2},
+    {"1.3.6.1.4.1.58126.12.9.1.2", "ACL Total Used Rule Entries", VarType::Integer, AccessRead},
+    {"1.3.6.1.4.1.58126.12.9.1.3", "ACL Total Unused Rule Entries", VarType::Integer, AccessRead},
     {},
 };
 
 // Layer 2 Management > Access Control Information > ACL Mask Delete All
 constexpr QxSNMPVarDesc kACLMaskDeleteAll[] = {
-    {"1.3.6.1.4.1.58126.12.9.2.5", "Delete All State", 2, 6, &kNoneStart12},
+    {"1.3.6.1.4.1.58126.12.9.2.5", "Delete All State", VarType::Integer, AccessReadWrite, &kNoneStart12},
     {},
 };
 
 // Layer 2 Management > CPU Filter > CPU Filter Control
 constexpr QxSNMPVarDesc kCPUFilterControl[] = {
-    {"1.3.6.1.4.1.58126.12.9.1.1", "CPU Interface Filtering State", 2, 6, &kEnabledDisabled12},
+    {"1.3.6.1.4.1.58126.12.9.1.1", "CPU Interface Filtering State",
+     VarType::Integer, AccessReadWrite, &kEnabledDisabled12},
     {},
 };
 
 // Layer 2 Management > CPU Filter > CPU ACL Mask Delete All
 constexpr QxSNMPVarDesc kCPUACLMaskDeleteAll[] = {
-    {"1.3.6.1.4.1.58126.12.9.4.5", "Delete All State", 2, 6, &kNoneStart12},
+    {"1.3.6.1.4.1.58126.12.9.4.5", "Delete All State", VarType::Integer, AccessReadWrite, &kNoneStart12},
     {},
 };
 
@@ -389,14 +429,20 @@ const QxOptionList kCPUACLEthernetMACAddressMaskState{
 };
 constexpr FormatAt kEthernetMaskCPUFilterFormats[] = {{0, "%i{n1x5l1}"}, {3, "%s{l12}"}, {4, "%s{l12}"}};
 constexpr QxSNMPVarDesc kEthernetMaskCPUFilter[] = {
-    {"1.3.6.1.4.1.58126.12.9.4.1.1.1", "CPU ACL Ethernet Profile ID", 2, 1},
-    {"1.3.6.1.4.1.58126.12.9.4.1.1.2", "CPU ACL Ethernet Use VLAN", 2, 6, &kEnabledDisabled12},
-    {"1.3.6.1.4.1.58126.12.9.4.1.1.3", "CPU ACL Ethernet MAC Address Mask State", 2, 6, &kCPUACLEthernetMACAddressMaskState},
-    {"1.3.6.1.4.1.58126.12.9.4.1.1.4", "CPU ACL Ethernet Source MAC Address Mask", 73, 6},
-    {"1.3.6.1.4.1.58126.12.9.4.1.1.5", "CPU ACL Ethernet Destination MAC Address Mask", 73, 6},
-    {"1.3.6.1.4.1.58126.12.9.4.1.1.6", "CPU ACL Ethernet Use 802.1P", 2, 6, &kEnabledDisabled12},
-    {"1.3.6.1.4.1.58126.12.9.4.1.1.7", "CPU ACL Ethernet Use Ethernet Type", 2, 6, &kEnabledDisabled12},
-    {"1.3.6.1.4.1.58126.12.9.4.1.1.8", "CPU ACL Ethernet Row Status", 2, 6, &kRowStatus},
+    {"1.3.6.1.4.1.58126.12.9.4.1.1.1", "CPU ACL Ethernet Profile ID", VarType::Integer, AccessIndex},
+    {"1.3.6.1.4.1.58126.12.9.4.1.1.2", "CPU ACL Ethernet Use VLAN",
+     VarType::Integer, AccessReadWrite, &kEnabledDisabled12},
+    {"1.3.6.1.4.1.58126.12.9.4.1.1.3", "CPU ACL Ethernet MAC Address Mask State",
+     VarType::Integer, AccessReadWrite, &kCPUACLEthernetMACAddressMaskState},
+    {"1.3.6.1.4.1.58126.12.9.4.1.1.4", "CPU ACL Ethernet Source MAC Address Mask",
+     VarType::MacAddress, AccessReadWrite},
+    {"1.3.6.1.4.1.58126.12.9.4.1.1.5", "CPU ACL Ethernet Destination MAC Address Mask",
+     VarType::MacAddress, AccessReadWrite},
+    {"1.3.6.1.4.1.58126.12.9.4.1.1.6", "CPU ACL Ethernet Use 802.1P",
+     VarType::Integer, AccessReadWrite, &kEnabledDisabled12},
+    {"1.3.6.1.4.1.58126.12.9.4.1.1.7", "CPU ACL Ethernet Use Ethernet Type",
+     VarType::Integer, AccessReadWrite, &kEnabledDisabled12},
+    {"1.3.6.1.4.1.58126.12.9.4.1.1.8", "CPU ACL Ethernet Row Status", VarType::Integer, AccessReadWrite, &kRowStatus},
     {},
 };
 
@@ -410,25 +456,26 @@ constexpr FormatAt kIPMaskCPUFilterFormats[] = {
     {16, "%i{n0x255l3}"}, {17, "%s{l8}"},
 };
 constexpr QxSNMPVarDesc kIPMaskCPUFilter[] = {
-    {"1.3.6.1.4.1.58126.12.9.4.2.1.1", "Profile ID", 2, 1},
-    {"1.3.6.1.4.1.58126.12.9.4.2.1.2", "Use VLAN", 2, 6, &kEnabledDisabled12},
-    {"1.3.6.1.4.1.58126.12.9.4.2.1.3", "IP Address Mask State", 2, 6, &kIPAddressMaskState},
-    {"1.3.6.1.4.1.58126.12.9.4.2.1.4", "IP Address Mask Source", 64, 6},
-    {"1.3.6.1.4.1.58126.12.9.4.2.1.5", "IP Address Mask Destination", 64, 6},
-    {"1.3.6.1.4.1.58126.12.9.4.2.1.6", "Use DSCP", 2, 6, &kEnabledDisabled12},
-    {"1.3.6.1.4.1.58126.12.9.4.2.1.7", "Use Protocol Type", 2, 6, &kUseProtocolType},
-    {"1.3.6.1.4.1.58126.12.9.4.2.1.8", "ICMP Option", 2, 6, &kICMPOption},
-    {"1.3.6.1.4.1.58126.12.9.4.2.1.9", "IGMP Option", 2, 6, &kEnableDisable12},
-    {"1.3.6.1.4.1.58126.12.9.4.2.1.10", "TCP Option", 2, 6, &kTCPOption},
-    {"1.3.6.1.4.1.58126.12.9.4.2.1.11", "UDP Option", 2, 6, &kTCPOption},
-    {"1.3.6.1.4.1.58126.12.9.4.2.1.12", "TCP or UDP Srouce Port Mask", 4, 6},
-    {"1.3.6.1.4.1.58126.12.9.4.2.1.13", "TCP or UDP Destination Port Mask", 4, 6},
-    {"1.3.6.1.4.1.58126.12.9.4.2.1.14", "TCP Flag Bit", 2, 6, &kEnableDisable12},
-    {"1.3.6.1.4.1.58126.12.9.4.2.1.15", "TCP Flag Bit Mask", 2, 6},
-    {"1.3.6.1.4.1.58126.12.9.4.2.1.16", "Protocol ID Option", 2, 6, &kEnableDisable12},
-    {"1.3.6.1.4.1.58126.12.9.4.2.1.17", "Protocol ID Mask", 2, 6},
-    {"1.3.6.1.4.1.58126.12.9.4.2.1.18", "User Mask", 4, 6},
-    {"1.3.6.1.4.1.58126.12.9.4.2.1.19", "Row Status", 2, 6, &kRowStatus},
+    {"1.3.6.1.4.1.58126.12.9.4.2.1.1", "Profile ID", VarType::Integer, AccessIndex},
+    {"1.3.6.1.4.1.58126.12.9.4.2.1.2", "Use VLAN", VarType::Integer, AccessReadWrite, &kEnabledDisabled12},
+    {"1.3.6.1.4.1.58126.12.9.4.2.1.3", "IP Address Mask State",
+     VarType::Integer, AccessReadWrite, &kIPAddressMaskState},
+    {"1.3.6.1.4.1.58126.12.9.4.2.1.4", "IP Address Mask Source", VarType::IpAddress, AccessReadWrite},
+    {"1.3.6.1.4.1.58126.12.9.4.2.1.5", "IP Address Mask Destination", VarType::IpAddress, AccessReadWrite},
+    {"1.3.6.1.4.1.58126.12.9.4.2.1.6", "Use DSCP", VarType::Integer, AccessReadWrite, &kEnabledDisabled12},
+    {"1.3.6.1.4.1.58126.12.9.4.2.1.7", "Use Protocol Type", VarType::Integer, AccessReadWrite, &kUseProtocolType},
+    {"1.3.6.1.4.1.58126.12.9.4.2.1.8", "ICMP Option", VarType::Integer, AccessReadWrite, &kICMPOption},
+    {"1.3.6.1.4.1.58126.12.9.4.2.1.9", "IGMP Option", VarType::Integer, AccessReadWrite, &kEnableDisable12},
+    {"1.3.6.1.4.1.58126.12.9.4.2.1.10", "TCP Option", VarType::Integer, AccessReadWrite, &kTCPOption},
+    {"1.3.6.1.4.1.58126.12.9.4.2.1.11", "UDP Option", VarType::Integer, AccessReadWrite, &kTCPOption},
+    {"1.3.6.1.4.1.58126.12.9.4.2.1.12", "TCP or UDP Srouce Port Mask", VarType::OctetString, AccessReadWrite},
+    {"1.3.6.1.4.1.58126.12.9.4.2.1.13", "TCP or UDP Destination Port Mask", VarType::OctetString, AccessReadWrite},
+    {"1.3.6.1.4.1.58126.12.9.4.2.1.14", "TCP Flag Bit", VarType::Integer, AccessReadWrite, &kEnableDisable12},
+    {"1.3.6.1.4.1.58126.12.9.4.2.1.15", "TCP Flag Bit Mask", VarType::Integer, AccessReadWrite},
+    {"1.3.6.1.4.1.58126.12.9.4.2.1.16", "Protocol ID Option", VarType::Integer, AccessReadWrite, &kEnableDisable12},
+    {"1.3.6.1.4.1.58126.12.9.4.2.1.17", "Protocol ID Mask", VarType::Integer, AccessReadWrite},
+    {"1.3.6.1.4.1.58126.12.9.4.2.1.18", "User Mask", VarType::OctetString, AccessReadWrite},
+    {"1.3.6.1.4.1.58126.12.9.4.2.1.19", "Row Status", VarType::Integer, AccessReadWrite, &kRowStatus},
     {},
 };
 
@@ -437,13 +484,13 @@ constexpr FormatAt kPacketContentMaskCPUFilterFormats[] = {
     {0, "%i{n1x5l1}"}, {1, "%s{l32}"}, {2, "%s{l32}"}, {3, "%s{l32}"}, {4, "%s{l32}"}, {5, "%s{l32}"},
 };
 constexpr QxSNMPVarDesc kPacketContentMaskCPUFilter[] = {
-    {"1.3.6.1.4.1.58126.12.9.4.3.1.1", "Profile ID", 2, 1},
-    {"1.3.6.1.4.1.58126.12.9.4.3.1.2", "Packet Content Offset Mask[1-15]", 4, 6},
-    {"1.3.6.1.4.1.58126.12.9.4.3.1.3", "Packet Content Offset Mask[16-31]", 4, 6},
-    {"1.3.6.1.4.1.58126.12.9.4.3.1.4", "Packet Content Offset Mask[32-47]", 4, 6},
-    {"1.3.6.1.4.1.58126.12.9.4.3.1.5", "Packet Content Offset Mask[48-63]", 4, 6},
-    {"1.3.6.1.4.1.58126.12.9.4.3.1.6", "Packet Content Offset Mask[64-79]", 4, 6},
-    {"1.3.6.1.4.1.58126.12.9.4.3.1.7", "Row Status", 2, 6, &kRowStatus},
+    {"1.3.6.1.4.1.58126.12.9.4.3.1.1", "Profile ID", VarType::Integer, AccessIndex},
+    {"1.3.6.1.4.1.58126.12.9.4.3.1.2", "Packet Content Offset Mask[1-15]", VarType::OctetString, AccessReadWrite},
+    {"1.3.6.1.4.1.58126.12.9.4.3.1.3", "Packet Content Offset Mask[16-31]", VarType::OctetString, AccessReadWrite},
+    {"1.3.6.1.4.1.58126.12.9.4.3.1.4", "Packet Content Offset Mask[32-47]", VarType::OctetString, AccessReadWrite},
+    {"1.3.6.1.4.1.58126.12.9.4.3.1.5", "Packet Content Offset Mask[48-63]", VarType::OctetString, AccessReadWrite},
+    {"1.3.6.1.4.1.58126.12.9.4.3.1.6", "Packet Content Offset Mask[64-79]", VarType::OctetString, AccessReadWrite},
+    {"1.3.6.1.4.1.58126.12.9.4.3.1.7", "Row Status", VarType::Integer, AccessReadWrite, &kRowStatus},
     {},
 };
 
@@ -451,36 +498,37 @@ constexpr QxSNMPVarDesc kPacketContentMaskCPUFilter[] = {
 const QxOptionList kMaskState{{1, "other"}, {2, "dst-ipv6-addr"}, {3, "src-ipv6-addr"}, {4, "dst-src-ipv6-addr"}};
 constexpr FormatAt kIPv6MaskInformationCPUFilterFormats[] = {{0, "%i{n1x5l1}"}, {4, "%s{l32}"}, {5, "%s{l32}"}};
 constexpr QxSNMPVarDesc kIPv6MaskInformationCPUFilter[] = {
-    {"1.3.6.1.4.1.58126.12.9.4.4.1.1", "Profile ID", 2, 1},
-    {"1.3.6.1.4.1.58126.12.9.4.4.1.2", "Class", 2, 6, &kEnableDisable12},
-    {"1.3.6.1.4.1.58126.12.9.4.4.1.3", "Flow Label", 2, 6, &kEnableDisable12},
-    {"1.3.6.1.4.1.58126.12.9.4.4.1.4", "Mask State", 2, 6, &kMaskState},
-    {"1.3.6.1.4.1.58126.12.9.4.4.1.5", "Source IPv6 Mask", 77, 6},
-    {"1.3.6.1.4.1.58126.12.9.4.4.1.6", "Destination IPv6 Mask", 77, 6},
-    {"1.3.6.1.4.1.58126.12.9.4.4.1.7", "Row Status", 2, 6, &kRowStatus},
+    {"1.3.6.1.4.1.58126.12.9.4.4.1.1", "Profile ID", VarType::Integer, AccessIndex},
+    {"1.3.6.1.4.1.58126.12.9.4.4.1.2", "Class", VarType::Integer, AccessReadWrite, &kEnableDisable12},
+    {"1.3.6.1.4.1.58126.12.9.4.4.1.3", "Flow Label", VarType::Integer, AccessReadWrite, &kEnableDisable12},
+    {"1.3.6.1.4.1.58126.12.9.4.4.1.4", "Mask State", VarType::Integer, AccessReadWrite, &kMaskState},
+    {"1.3.6.1.4.1.58126.12.9.4.4.1.5", "Source IPv6 Mask", VarType::Ipv6Address, AccessReadWrite},
+    {"1.3.6.1.4.1.58126.12.9.4.4.1.6", "Destination IPv6 Mask", VarType::Ipv6Address, AccessReadWrite},
+    {"1.3.6.1.4.1.58126.12.9.4.4.1.7", "Row Status", VarType::Integer, AccessReadWrite, &kRowStatus},
     {},
 };
 
 // Layer 2 Management > Time Range > Time Range ACL Table
 constexpr QxSNMPVarDesc kTimeRangeACLTable[] = {
-    {"1.3.6.1.4.1.58126.12.50.3.2.1.1", "TimeRange ACL Profile ID", 2, 1},
-    {"1.3.6.1.4.1.58126.12.50.3.2.1.2", "TimeRange ACL Access ID", 2, 1},
-    {"1.3.6.1.4.1.58126.12.50.3.2.1.3", "TimeRange ACL Time Range Name", 76, 6},
+    {"1.3.6.1.4.1.58126.12.50.3.2.1.1", "TimeRange ACL Profile ID", VarType::Integer, AccessIndex},
+    {"1.3.6.1.4.1.58126.12.50.3.2.1.2", "TimeRange ACL Access ID", VarType::Integer, AccessIndex},
+    {"1.3.6.1.4.1.58126.12.50.3.2.1.3", "TimeRange ACL Time Range Name", VarType::DisplayString, AccessReadWrite},
     {},
 };
 
 // Layer 2 Management > Time Range > Time Range CPU ACL Table
 constexpr QxSNMPVarDesc kTimeRangeCPUACLTable[] = {
-    {"1.3.6.1.4.1.58126.12.50.3.3.1.1", "Time Range CPU ACL Profile ID", 2, 1},
-    {"1.3.6.1.4.1.58126.12.50.3.3.1.2", "Time Range CPU ACL Access ID", 2, 1},
-    {"1.3.6.1.4.1.58126.12.50.3.3.1.3", "Time Range CPU ACL Time Range Name", 76, 6},
+    {"1.3.6.1.4.1.58126.12.50.3.3.1.1", "Time Range CPU ACL Profile ID", VarType::Integer, AccessIndex},
+    {"1.3.6.1.4.1.58126.12.50.3.3.1.2", "Time Range CPU ACL Access ID", VarType::Integer, AccessIndex},
+    {"1.3.6.1.4.1.58126.12.50.3.3.1.3", "Time Range CPU ACL Time Range Name", VarType::DisplayString, AccessReadWrite},
     {},
 };
 
 // Layer 2 Management > Filter Management > Filter DHCP Port Table
 constexpr QxSNMPVarDesc kFilterDHCPPortTable[] = {
-    {"1.3.6.1.4.1.58126.12.37.1.2.1.1", "Filter DHCP Port Index", 2, 1},
-    {"1.3.6.1.4.1.58126.12.37.1.2.1.2", "Filter DHCP Port State", 2, 6, &kEnabledDisabled12},
+    {"1.3.6.1.4.1.58126.12.37.1.2.1.1", "Filter DHCP Port Index", VarType::Integer, AccessIndex},
+    {"1.3.6.1.4.1.58126.12.37.1.2.1.2", "Filter DHCP Port State",
+     VarType::Integer, AccessReadWrite, &kEnabledDisabled12},
     {},
 };
 
@@ -489,46 +537,51 @@ const QxOptionList kDHCPServerIllegalServerLogSuppressDuration{
     {1, "duration_1min"}, {2, "duration_5min"}, {3, "duration_30min"},
 };
 constexpr QxSNMPVarDesc kFilterDHCPServerLogTable[] = {
-    {"1.3.6.1.4.1.58126.12.37.1.3", "DHCP Server Illegal server Log Suppress Duration", 2, 6, &kDHCPServerIllegalServerLogSuppressDuration},
-    {"1.3.6.1.4.1.58126.12.37.1.4", "DHCP Server Trap Log State", 2, 6, &kEnabledDisabled12},
+    {"1.3.6.1.4.1.58126.12.37.1.3", "DHCP Server Illegal server Log Suppress Duration",
+     VarType::Integer, AccessReadWrite, &kDHCPServerIllegalServerLogSuppressDuration},
+    {"1.3.6.1.4.1.58126.12.37.1.4", "DHCP Server Trap Log State",
+     VarType::Integer, AccessReadWrite, &kEnabledDisabled12},
     {},
 };
 
 // Layer 2 Management > Packet Egress Filter Control Table
 constexpr QxSNMPVarDesc kPacketEgressFilterControlTable[] = {
-    {"1.3.6.1.4.1.58126.12.37.5.1.1.1", "Packet Egress Filter Port Index", 2, 1},
-    {"1.3.6.1.4.1.58126.12.37.5.1.1.2", "Packet Egress Filter Unknown Unicast Status", 2, 6, &kEnabledDisabled12},
-    {"1.3.6.1.4.1.58126.12.37.5.1.1.3", "Packet Egress Filter Unknown Multicast Status", 2, 6, &kEnabledDisabled12},
+    {"1.3.6.1.4.1.58126.12.37.5.1.1.1", "Packet Egress Filter Port Index", VarType::Integer, AccessIndex},
+    {"1.3.6.1.4.1.58126.12.37.5.1.1.2", "Packet Egress Filter Unknown Unicast Status",
+     VarType::Integer, AccessReadWrite, &kEnabledDisabled12},
+    {"1.3.6.1.4.1.58126.12.37.5.1.1.3", "Packet Egress Filter Unknown Multicast Status",
+     VarType::Integer, AccessReadWrite, &kEnabledDisabled12},
     {},
 };
 
 // Layer 2 Management > 802.3 ad > Aggregator Table
 constexpr QxSNMPVarDesc kAggregatorTable[] = {
-    {"1.3.6.1.4.1.58126.12.4.1.1.1.1.1", "Index", 2, 1},
-    {"1.3.6.1.4.1.58126.12.4.1.1.1.1.2", "MAC Address", 73, 2},
-    {"1.3.6.1.4.1.58126.12.4.1.1.1.1.3", "Actor System Priority", 2, 2},
-    {"1.3.6.1.4.1.58126.12.4.1.1.1.1.4", "Actor System ID", 73, 2},
-    {"1.3.6.1.4.1.58126.12.4.1.1.1.1.5", "Aggregate Or Individual", 2, 2, &kTrueFalse12},
-    {"1.3.6.1.4.1.58126.12.4.1.1.1.1.6", "Actor Admin value Key", 2, 6},
-    {"1.3.6.1.4.1.58126.12.4.1.1.1.1.7", "Actor Operational Value Key", 2, 2},
-    {"1.3.6.1.4.1.58126.12.4.1.1.1.1.8", "Partner System ID", 73, 2},
-    {"1.3.6.1.4.1.58126.12.4.1.1.1.1.9", "Partner System Priority", 2, 2},
-    {"1.3.6.1.4.1.58126.12.4.1.1.1.1.10", "Partner Operational Value Key", 2, 2},
-    {"1.3.6.1.4.1.58126.12.4.1.1.1.1.11", "Collector Max Delay", 2, 2},
+    {"1.3.6.1.4.1.58126.12.4.1.1.1.1.1", "Index", VarType::Integer, AccessIndex},
+    {"1.3.6.1.4.1.58126.12.4.1.1.1.1.2", "MAC Address", VarType::MacAddress, AccessRead},
+    {"1.3.6.1.4.1.58126.12.4.1.1.1.1.3", "Actor System Priority", VarType::Integer, AccessRead},
+    {"1.3.6.1.4.1.58126.12.4.1.1.1.1.4", "Actor System ID", VarType::MacAddress, AccessRead},
+    {"1.3.6.1.4.1.58126.12.4.1.1.1.1.5", "Aggregate Or Individual", VarType::Integer, AccessRead, &kTrueFalse12},
+    {"1.3.6.1.4.1.58126.12.4.1.1.1.1.6", "Actor Admin value Key", VarType::Integer, AccessReadWrite},
+    {"1.3.6.1.4.1.58126.12.4.1.1.1.1.7", "Actor Operational Value Key", VarType::Integer, AccessRead},
+    {"1.3.6.1.4.1.58126.12.4.1.1.1.1.8", "Partner System ID", VarType::MacAddress, AccessRead},
+    {"1.3.6.1.4.1.58126.12.4.1.1.1.1.9", "Partner System Priority", VarType::Integer, AccessRead},
+    {"1.3.6.1.4.1.58126.12.4.1.1.1.1.10", "Partner Operational Value Key", VarType::Integer, AccessRead},
+    {"1.3.6.1.4.1.58126.12.4.1.1.1.1.11", "Collector Max Delay", VarType::Integer, AccessRead},
     {},
 };
 
 // Layer 2 Management > 802.3 ad > Aggregator Port List
 constexpr QxSNMPVarDesc kAggregatorPortList[] = {
-    {"1.3.6.1.4.1.58126.12.4.1.1.1.1.1", "Index", 2, 1},
-    {"1.3.6.1.4.1.58126.12.4.1.1.2.1.1", "Ports                ", 3, 2},
+    {"1.3.6.1.4.1.58126.12.4.1.1.1.1.1", "Index", VarType::Integer, AccessIndex},
+    {"1.3.6.1.4.1.58126.12.4.1.1.2.1.1", "Ports                ", VarType::BitString, AccessRead},
     {},
 };
 
 // Layer 2 Management > MLD Snooping > MLD Snooping Management
 constexpr QxSNMPVarDesc kMLDSnoopingManagement[] = {
-    {"1.3.6.1.4.1.58126.12.34.1.1", "MLD Snooping Global State", 2, 6, &kOtherDisabledEnabled123},
-    {"1.3.6.1.4.1.58126.12.34.3.1", "MLD Snooping Max Supported VLANs", 2, 2},
+    {"1.3.6.1.4.1.58126.12.34.1.1", "MLD Snooping Global State",
+     VarType::Integer, AccessReadWrite, &kOtherDisabledEnabled123},
+    {"1.3.6.1.4.1.58126.12.34.3.1", "MLD Snooping Max Supported VLANs", VarType::Integer, AccessRead},
     {},
 };
 
@@ -537,19 +590,24 @@ const QxOptionList kOtherQuerierNonQuerier123{{1, "other"}, {2, "querier"}, {3, 
 const QxOptionList kOtherDisableEnable123{{1, "other"}, {2, "disable"}, {3, "enable"}};
 const QxOptionList kVersion1Version212{{1, "version-1"}, {2, "version-2"}};
 constexpr QxSNMPVarDesc kMLDSnoopingControl[] = {
-    {"1.3.6.1.4.1.58126.12.34.3.2.1.1", "MLD Snooping Control VLAN ID", 2, 1},
-    {"1.3.6.1.4.1.58126.12.34.3.2.1.2", "MLD Snooping Query Interval", 2, 6},
-    {"1.3.6.1.4.1.58126.12.34.3.2.1.3", "MLD Snooping Max Response Time", 2, 6},
-    {"1.3.6.1.4.1.58126.12.34.3.2.1.4", "MLD Snooping Robustness", 2, 6},
-    {"1.3.6.1.4.1.58126.12.34.3.2.1.5", "MLD Snooping Last Member Query Interval", 2, 6},
-    {"1.3.6.1.4.1.58126.12.34.3.2.1.6", "MLD Snooping Host Timeout", 2, 6},
-    {"1.3.6.1.4.1.58126.12.34.3.2.1.7", "MLD Snooping Route Timeout", 2, 6},
-    {"1.3.6.1.4.1.58126.12.34.3.2.1.8", "MLD Snooping Done Timer", 2, 6},
-    {"1.3.6.1.4.1.58126.12.34.3.2.1.9", "MLD Snooping Query State", 2, 6, &kOtherDisabledEnabled123},
-    {"1.3.6.1.4.1.58126.12.34.3.2.1.10", "MLD Snooping Current State", 2, 2, &kOtherQuerierNonQuerier123},
-    {"1.3.6.1.4.1.58126.12.34.3.2.1.11", "MLD Snooping Control State", 2, 6, &kOtherDisableEnable123},
-    {"1.3.6.1.4.1.58126.12.34.3.2.1.12", "MLD Snooping Fast Done State", 2, 6, &kOtherDisableEnable123},
-    {"1.3.6.1.4.1.58126.12.34.3.2.1.13", "MLD Snooping Version", 2, 6, &kVersion1Version212},
+    {"1.3.6.1.4.1.58126.12.34.3.2.1.1", "MLD Snooping Control VLAN ID", VarType::Integer, AccessIndex},
+    {"1.3.6.1.4.1.58126.12.34.3.2.1.2", "MLD Snooping Query Interval", VarType::Integer, AccessReadWrite},
+    {"1.3.6.1.4.1.58126.12.34.3.2.1.3", "MLD Snooping Max Response Time", VarType::Integer, AccessReadWrite},
+    {"1.3.6.1.4.1.58126.12.34.3.2.1.4", "MLD Snooping Robustness", VarType::Integer, AccessReadWrite},
+    {"1.3.6.1.4.1.58126.12.34.3.2.1.5", "MLD Snooping Last Member Query Interval", VarType::Integer, AccessReadWrite},
+    {"1.3.6.1.4.1.58126.12.34.3.2.1.6", "MLD Snooping Host Timeout", VarType::Integer, AccessReadWrite},
+    {"1.3.6.1.4.1.58126.12.34.3.2.1.7", "MLD Snooping Route Timeout", VarType::Integer, AccessReadWrite},
+    {"1.3.6.1.4.1.58126.12.34.3.2.1.8", "MLD Snooping Done Timer", VarType::Integer, AccessReadWrite},
+    {"1.3.6.1.4.1.58126.12.34.3.2.1.9", "MLD Snooping Query State",
+     VarType::Integer, AccessReadWrite, &kOtherDisabledEnabled123},
+    {"1.3.6.1.4.1.58126.12.34.3.2.1.10", "MLD Snooping Current State",
+     VarType::Integer, AccessRead, &kOtherQuerierNonQuerier123},
+    {"1.3.6.1.4.1.58126.12.34.3.2.1.11", "MLD Snooping Control State",
+     VarType::Integer, AccessReadWrite, &kOtherDisableEnable123},
+    {"1.3.6.1.4.1.58126.12.34.3.2.1.12", "MLD Snooping Fast Done State",
+     VarType::Integer, AccessReadWrite, &kOtherDisableEnable123},
+    {"1.3.6.1.4.1.58126.12.34.3.2.1.13", "MLD Snooping Version",
+     VarType::Integer, AccessReadWrite, &kVersion1Version212},
     {},
 };
 
@@ -561,42 +619,42 @@ constexpr MenuItem kItems[] = {
     {.id = "layer_2_management.port_management", .depth = 1, .caption = "Port Management"},
     {.id = "layer_2_management.port_management.jumbo_frame_ctrl", .depth = 2, .caption = "Jumbo Frame Ctrl",
      .opens = Opens::Generic, .pageCaption = {.text = "Jumbo Frame Control: "},
-     .page = {.table = kJumboFrameCtrl, .shape = PageShape::Scalar, .kind = 0, .indexCount = 0}},
+     .page = {.table = kJumboFrameCtrl, .kind = VarListKind::ScalarGroup}},
     {.id = "layer_2_management.port_management.port_information_table", .depth = 2,
      .caption = "Port Information Table",
      .opens = Opens::Generic, .pageCaption = {.text = "Port Information Table: "},
-     .page = {.table = kPortManagementPortInformationTable, .shape = PageShape::Table, .kind = 2, .indexCount = 2}},
+     .page = {.table = kPortManagementPortInformationTable, .kind = VarListKind::Table, .indexCount = 2}},
     {.id = "layer_2_management.port_management.port_control_table", .depth = 2, .caption = "Port Control Table",
      .opens = Opens::Generic, .pageCaption = {.text = "Port Control Table:"},
-     .page = {.table = kPortControlTable, .shape = PageShape::Table, .kind = 2, .indexCount = 2,
+     .page = {.table = kPortControlTable, .kind = VarListKind::Table, .indexCount = 2,
               .extras = {.editWidthPx = 200}}},
     {.id = "layer_2_management.port_management.port_cable_diagnostics_table", .depth = 2,
      .caption = "Port Cable Diagnostics Table", .hidden = true,
      .opens = Opens::Generic, .pageCaption = {.text = "Port Cable Diagnostics Table: "},
-     .page = {.table = kPortCableDiagnosticsTable, .shape = PageShape::Table, .kind = 2, .indexCount = 2,
+     .page = {.table = kPortCableDiagnosticsTable, .kind = VarListKind::Table, .indexCount = 2,
               .extras = {.pageHeightDpi = 450}}},
     {.id = "layer_2_management.port_management.port_counter_control_table", .depth = 2,
      .caption = "Port Counter Control Table",
      .opens = Opens::Generic, .pageCaption = {.text = "Port Counter Control Table: "},
-     .page = {.table = kPortCounterControlTable, .shape = PageShape::Table, .kind = 3, .indexCount = 1,
+     .page = {.table = kPortCounterControlTable, .kind = VarListKind::TableU, .indexCount = 1,
               .extras = {.pageHeightDpi = 450}}},
     {.id = "layer_2_management.port_management.port_error_table", .depth = 2, .caption = "Port Error Table",
      .opens = Opens::Generic, .pageCaption = {.text = "Port Error Table: "},
-     .page = {.table = kPortErrorTable, .shape = PageShape::Table, .kind = 2, .indexCount = 1,
+     .page = {.table = kPortErrorTable, .kind = VarListKind::Table, .indexCount = 1,
               .extras = {.pageHeightDpi = 450}}},
     {.id = "layer_2_management.port_management.trunk_basic_information", .depth = 2,
      .caption = "Trunk Basic Information",
      .opens = Opens::Generic, .pageCaption = {.text = "Trunk Information: "},
-     .page = {.table = kTrunkBasicInformation, .shape = PageShape::Scalar, .kind = 0, .indexCount = 0}},
+     .page = {.table = kTrunkBasicInformation, .kind = VarListKind::ScalarGroup}},
     {.id = "layer_2_management.port_management.port_trunk_table", .depth = 2, .caption = "Port Trunk Table",
      .opens = Opens::HandBuilt, .pageCaption = {.text = "Port Trunk: "}, .formClass = "TPortTrunkForm"},
     {.id = "layer_2_management.port_management.lacp_port_table", .depth = 2, .caption = "LACP Port Table",
      .opens = Opens::Generic, .pageCaption = {.text = "LACP Port Table: "},
-     .page = {.table = kLACPPortTable, .shape = PageShape::Table, .kind = 3, .indexCount = 1}},
+     .page = {.table = kLACPPortTable, .kind = VarListKind::TableU, .indexCount = 1}},
     {.id = "layer_2_management.port_management.trunk_vlan_table", .depth = 2, .caption = "Trunk VLAN Table",
      .opens = Opens::Generic,
      .pageCaption = {.form = CaptionForm::Title, .text = "Trunk VLAN Table", .separator = " : "},
-     .page = {.table = kTrunkVLANTable, .shape = PageShape::Table, .kind = 3, .indexCount = 1}},
+     .page = {.table = kTrunkVLANTable, .kind = VarListKind::TableU, .indexCount = 1}},
     {.id = "layer_2_management.port_management.port_mirror_table", .depth = 2, .caption = "Port Mirror Table",
      .opens = Opens::HandBuilt, .pageCaption = {.text = "Port Mirror: "}, .formClass = "TPortMirrorForm"},
     {.id = "layer_2_management.port_management.port_security_management", .depth = 2,
@@ -604,7 +662,7 @@ constexpr MenuItem kItems[] = {
     {.id = "layer_2_management.port_management.port_security_management.port_security_table", .depth = 3,
      .caption = "Port Security Table",
      .opens = Opens::Generic, .pageCaption = {.text = "Port Security Table: "},
-     .page = {.table = kPortSecurityTable, .shape = PageShape::Table, .kind = 3, .indexCount = 1,
+     .page = {.table = kPortSecurityTable, .kind = VarListKind::TableU, .indexCount = 1,
               .extras = {.pageHeightDpi = 450}}},
     {.id = "layer_2_management.port_management.port_security_management.port_security_delete", .depth = 3,
      .caption = "Port Security Delete",
@@ -612,69 +670,69 @@ constexpr MenuItem kItems[] = {
     {.id = "layer_2_management.qos_management", .depth = 1, .caption = "QoS Management"},
     {.id = "layer_2_management.qos_management.qos_control", .depth = 2, .caption = "QoS Control",
      .opens = Opens::Generic, .pageCaption = {.text = "QoS Scheduling Mechanism Control: "},
-     .page = {.table = kQoSControl, .shape = PageShape::Scalar, .kind = 0, .indexCount = 0,
+     .page = {.table = kQoSControl, .kind = VarListKind::ScalarGroup,
               .extras = {.pageHeightIncreaseDpi = 20}}},
     {.id = "layer_2_management.qos_management.bandwidth_control_table", .depth = 2,
      .caption = "Bandwidth Control Table",
      .opens = Opens::Generic, .pageCaption = {.text = "Bandwidth Control Table: "},
-     .page = {.table = kBandwidthControlTable, .shape = PageShape::Table, .kind = 2, .indexCount = 1}},
+     .page = {.table = kBandwidthControlTable, .kind = VarListKind::Table, .indexCount = 1}},
     {.id = "layer_2_management.qos_management.scheduling_table", .depth = 2, .caption = "Scheduling Table",
      .opens = Opens::Generic, .pageCaption = {.text = "Scheduling Table: "},
-     .page = {.table = kSchedulingTable, .shape = PageShape::Table, .kind = 2, .indexCount = 1}},
+     .page = {.table = kSchedulingTable, .kind = VarListKind::Table, .indexCount = 1}},
     {.id = "layer_2_management.qos_management.802_1p_user_priority_table", .depth = 2,
      .caption = "802.1p User Priority Table",
      .opens = Opens::Generic, .pageCaption = {.text = "802.1p User Priority Table: "},
-     .page = {.table = k8021pUserPriorityTable, .shape = PageShape::Table, .kind = 2, .indexCount = 1}},
+     .page = {.table = k8021pUserPriorityTable, .kind = VarListKind::Table, .indexCount = 1}},
     {.id = "layer_2_management.qos_management.802_1p_default_priority_table", .depth = 2,
      .caption = "802.1p Default Priority Table",
      .opens = Opens::Generic, .pageCaption = {.text = "802.1p Default Priority Table: "},
-     .page = {.table = k8021pDefaultPriorityTable, .shape = PageShape::Table, .kind = 2, .indexCount = 1}},
+     .page = {.table = k8021pDefaultPriorityTable, .kind = VarListKind::Table, .indexCount = 1}},
     {.id = "layer_2_management.multicast_filter_mode_vlan_table", .depth = 1,
      .caption = "Multicast Filter Mode VLAN Table",
      .opens = Opens::Generic, .pageCaption = {.text = "Multicast Filter Mode VLAN Table: "},
-     .page = {.table = kMulticastFilterModeVLANTable, .shape = PageShape::Table, .kind = 3, .indexCount = 1,
+     .page = {.table = kMulticastFilterModeVLANTable, .kind = VarListKind::TableU, .indexCount = 1,
               .extras = {.pageHeightDpi = 450, .editWidthPx = 180}}},
     {.id = "layer_2_management.multicast_filter_management", .depth = 1, .caption = "Multicast Filter Management"},
     {.id = "layer_2_management.multicast_filter_management.multicast_filter_profile_table", .depth = 2,
      .caption = "Multicast Filter Profile Table",
      .opens = Opens::Generic, .pageCaption = {.text = "Multicast Filter Profile Table: "},
-     .page = {.table = kMulticastFilterProfileTable, .shape = PageShape::Table, .kind = 3, .indexCount = 1,
+     .page = {.table = kMulticastFilterProfileTable, .kind = VarListKind::TableU, .indexCount = 1,
               .add = {2, "createAndGo"}, .remove = {2, "destroy"}, .editHidden = true}},
     {.id = "layer_2_management.multicast_filter_management.multicast_filter_profile_address_table", .depth = 2,
      .caption = "Multicast Filter Profile Address Table",
      .opens = Opens::Generic, .pageCaption = {.text = "Multicast Filter Profile Address Table: "},
-     .page = {.table = kMulticastFilterProfileAddressTable, .shape = PageShape::Table, .kind = 3, .indexCount = 3,
+     .page = {.table = kMulticastFilterProfileAddressTable, .kind = VarListKind::TableU, .indexCount = 3,
               .add = {3, "createAndGo"}, .remove = {3, "destroy"}, .editHidden = true}},
     {.id = "layer_2_management.multicast_filter_management.limited_multicast_filter_port_table", .depth = 2,
      .caption = "Limited Multicast Filter Port Table",
      .opens = Opens::Generic, .pageCaption = {.text = "Limited Multicast Filter Port Table: "},
-     .page = {.table = kLimitedMulticastFilterPortTable, .shape = PageShape::Table, .kind = 3, .indexCount = 1}},
+     .page = {.table = kLimitedMulticastFilterPortTable, .kind = VarListKind::TableU, .indexCount = 1}},
     {.id = "layer_2_management.multicast_filter_management.multicast_filter_port_max_group_table", .depth = 2,
      .caption = "Multicast Filter Port Max Group Table",
      .opens = Opens::Generic, .pageCaption = {.text = "Multicast Filter Port Max Group Table : "},
-     .page = {.table = kMulticastFilterPortMaxGroupTable, .shape = PageShape::Table, .kind = 3, .indexCount = 1}},
+     .page = {.table = kMulticastFilterPortMaxGroupTable, .kind = VarListKind::TableU, .indexCount = 1}},
     {.id = "layer_2_management.igmp_multicast_vlan_control", .depth = 1, .caption = "IGMP Multicast VLAN Control",
      .opens = Opens::Generic, .pageCaption = {.text = "IGMP Multicast VLAN Control: "},
-     .page = {.table = kIGMPMulticastVLANControl, .shape = PageShape::Scalar, .kind = 0, .indexCount = 0}},
+     .page = {.table = kIGMPMulticastVLANControl, .kind = VarListKind::ScalarGroup}},
     {.id = "layer_2_management.igmp_snooping_management", .depth = 1, .caption = "IGMP Snooping Management"},
     {.id = "layer_2_management.igmp_snooping_management.igmp_snooping_information", .depth = 2,
      .caption = "IGMP Snooping Information",
      .opens = Opens::Generic, .pageCaption = {.text = "IGMP Snooping Information: "},
-     .page = {.table = kIGMPSnoopingInformation, .shape = PageShape::Scalar, .kind = 0, .indexCount = 0}},
+     .page = {.table = kIGMPSnoopingInformation, .kind = VarListKind::ScalarGroup}},
     {.id = "layer_2_management.igmp_snooping_management.igmp_snooping_control_table", .depth = 2,
      .caption = "IGMP Snooping Control Table",
      .opens = Opens::Generic, .pageCaption = {.text = "IGMP Snooping Control: "},
-     .page = {.table = kIGMPSnoopingControlTable, .shape = PageShape::Table, .kind = 3, .indexCount = 1,
+     .page = {.table = kIGMPSnoopingControlTable, .kind = VarListKind::TableU, .indexCount = 1,
               .extras = {.pageHeightDpi = 450}}},
     {.id = "layer_2_management.igmp_snooping_management.igmp_snooping_query_information", .depth = 2,
      .caption = "IGMP Snooping Query Information",
      .opens = Opens::Generic, .pageCaption = {.text = "IGMP Snooping Query Information: "},
-     .page = {.table = kIGMPSnoopingQueryInformation, .shape = PageShape::Table, .kind = 3, .indexCount = 1,
+     .page = {.table = kIGMPSnoopingQueryInformation, .kind = VarListKind::TableU, .indexCount = 1,
               .extras = {.pageHeightDpi = 450}}},
     {.id = "layer_2_management.igmp_snooping_management.igmp_snooping_information_table", .depth = 2,
      .caption = "IGMP Snooping Information", .hidden = true,
      .opens = Opens::Generic, .pageCaption = {.text = "IGMP Snooping Information: "},
-     .page = {.table = kIGMPSnoopingInformationTable, .shape = PageShape::Table, .kind = 2, .indexCount = 2,
+     .page = {.table = kIGMPSnoopingInformationTable, .kind = VarListKind::Table, .indexCount = 2,
               .extras = {.pageHeightDpi = 450}}},
     {.id = "layer_2_management.igmp_snooping_management.igmp_snooping_router_ports", .depth = 2,
      .caption = "IGMP Snooping Router Ports",
@@ -687,12 +745,12 @@ constexpr MenuItem kItems[] = {
     {.id = "layer_2_management.igmp_snooping_management.igmp_multicast_vlan_group", .depth = 2,
      .caption = "IGMP Multicast VLAN Group", .hidden = true,
      .opens = Opens::Generic, .pageCaption = {.text = "IGMP Multicast VLAN Group: "},
-     .page = {.table = kIGMPMulticastVLANGroup, .shape = PageShape::Table, .kind = 3, .indexCount = 3,
+     .page = {.table = kIGMPMulticastVLANGroup, .kind = VarListKind::TableU, .indexCount = 3,
               .add = {3, "createAndGo"}, .remove = {3, "destroy"}, .editHidden = true}},
     {.id = "layer_2_management.igmp_snooping_management.igmpv3_table", .depth = 2, .caption = "IGMPv3 Table",
      .hidden = true,
      .opens = Opens::Generic, .pageCaption = {.text = "IGMPv3 Table: "},
-     .page = {.table = kIGMPv3Table, .shape = PageShape::Table, .kind = 3, .indexCount = 3,
+     .page = {.table = kIGMPv3Table, .kind = VarListKind::TableU, .indexCount = 3,
               .extras = {.pageHeightDpi = 450}}},
     {.id = "layer_2_management.igmp_snooping_management.igmp_soonping_group", .depth = 2,
      .caption = "IGMP Soonping Group",
@@ -702,7 +760,7 @@ constexpr MenuItem kItems[] = {
      .caption = "IGMP Access Authentication Table",
      .opens = Opens::Generic,
      .pageCaption = {.form = CaptionForm::Title, .text = "IGMP Access Authentication Table", .separator = " : "},
-     .page = {.table = kIGMPAccessAuthenticationTable, .shape = PageShape::Table, .kind = 3, .indexCount = 1}},
+     .page = {.table = kIGMPAccessAuthenticationTable, .kind = VarListKind::TableU, .indexCount = 1}},
     {.id = "layer_2_management.igmp_snooping_management.igmp_snooping_multicast_vlan_table", .depth = 2,
      .caption = "IGMP Snooping Multicast VLAN Table",
      .opens = Opens::HandBuilt, .pageCaption = {.text = "IGMP Snooping Multicast VLAN Table: "},
@@ -710,46 +768,45 @@ constexpr MenuItem kItems[] = {
     {.id = "layer_2_management.igmp_snooping_management.igmp_snooping_multicast_vlan_group_profile_table", .depth = 2,
      .caption = "IGMP Snooping Multicast VLAN Group Profile Table",
      .opens = Opens::Generic, .pageCaption = {.text = "IGMP Snooping Multicast VLAN Group Proflie Table: "},
-     .page = {.table = kIGMPSnoopingMulticastVLANGroupProfileTable, .shape = PageShape::Table, .kind = 3,
+     .page = {.table = kIGMPSnoopingMulticastVLANGroupProfileTable, .kind = VarListKind::TableU,
               .indexCount = 1, .add = {2, "createAndGo"}, .remove = {2, "destroy"}, .editHidden = true}},
     {.id = "layer_2_management.igmp_snooping_management.igmp_snooping_multicast_vlan_group_profile_address_table",
      .depth = 2, .caption = "IGMP Snooping Multicast VLAN Group Profile Address Table",
      .opens = Opens::Generic, .pageCaption = {.text = "IGMP Snooping Multicast VLAN Group Proflie Address Table: "},
-     .page = {.table = kIGMPSnoopingMulticastVLANGroupProfileAddressTable, .shape = PageShape::Table, .kind = 3,
+     .page = {.table = kIGMPSnoopingMulticastVLANGroupProfileAddressTable, .kind = VarListKind::TableU,
               .indexCount = 4, .add = {4, "createAndGo"}, .remove = {4, "destroy"}, .editHidden = true}},
     {.id = "layer_2_management.dhcp_management", .depth = 1, .caption = "DHCP Management"},
     {.id = "layer_2_management.dhcp_management.dhcp_basic_configuration", .depth = 2,
      .caption = "DHCP Basic Configuration",
      .opens = Opens::Generic, .pageCaption = {.text = "DHCP Basic Configuration: "},
-     .page = {.table = kDHCPManagementDHCPBasicConfiguration, .shape = PageShape::Scalar, .kind = 0,
-              .indexCount = 0}},
+     .page = {.table = kDHCPManagementDHCPBasicConfiguration, .kind = VarListKind::ScalarGroup}},
     {.id = "layer_2_management.dhcp_management.dhcp_control_table", .depth = 2, .caption = "DHCP Control Table",
      .opens = Opens::HandBuilt, .pageCaption = {.text = "DHCP Control Table: "}, .formClass = "TBOOTCtrlTableForm"},
     {.id = "layer_2_management.dhcp_management.dhcp_local_relay_vlan_table", .depth = 2,
      .caption = "DHCP Local Relay VLAN Table",
      .opens = Opens::Generic,
      .pageCaption = {.form = CaptionForm::Title, .text = "DHCP Local Relay VLAN Table", .separator = " : "},
-     .page = {.table = kDHCPLocalRelayVLANTable, .shape = PageShape::Table, .kind = 3, .indexCount = 1}},
+     .page = {.table = kDHCPLocalRelayVLANTable, .kind = VarListKind::TableU, .indexCount = 1}},
     {.id = "layer_2_management.loop_detection_management", .depth = 1, .caption = "Loop Detection Management"},
     {.id = "layer_2_management.loop_detection_management.loop_detection_control", .depth = 2,
      .caption = "Loop Detection Control",
      .opens = Opens::Generic,
      .pageCaption = {.form = CaptionForm::Title, .text = "Loop Detection Control", .separator = " : "},
-     .page = {.table = kLoopDetectionControl, .shape = PageShape::Scalar, .kind = 0, .indexCount = 0}},
+     .page = {.table = kLoopDetectionControl, .kind = VarListKind::ScalarGroup}},
     {.id = "layer_2_management.loop_detection_management.loop_detection_port_management", .depth = 2,
      .caption = "Loop Detection Port Management",
      .opens = Opens::Generic,
      .pageCaption = {.form = CaptionForm::Title, .text = "Loop Detection Port Management", .separator = " : "},
-     .page = {.table = kLoopDetectionPortManagement, .shape = PageShape::Table, .kind = 3, .indexCount = 1}},
+     .page = {.table = kLoopDetectionPortManagement, .kind = VarListKind::TableU, .indexCount = 1}},
     {.id = "layer_2_management.packet_storm_management", .depth = 1, .caption = "Packet Storm Management"},
     {.id = "layer_2_management.packet_storm_management.packet_storm_control", .depth = 2,
      .caption = "Packet Storm Control",
      .opens = Opens::Generic, .pageCaption = {.text = "Packet Storm Control:"},
-     .page = {.table = kPacketStormControl, .shape = PageShape::Scalar, .kind = 0, .indexCount = 0}},
+     .page = {.table = kPacketStormControl, .kind = VarListKind::ScalarGroup}},
     {.id = "layer_2_management.packet_storm_management.packet_storm_control_table", .depth = 2,
      .caption = "Packet Storm Control Table",
      .opens = Opens::Generic, .pageCaption = {.text = "Traffic Control Table: "},
-     .page = {.table = kPacketStormControlTable, .shape = PageShape::Table, .kind = 3, .indexCount = 1,
+     .page = {.table = kPacketStormControlTable, .kind = VarListKind::TableU, .indexCount = 1,
               .extras = {.pageHeightDpi = 450}}},
     {.id = "layer_2_management.traffic_segmentation_table", .depth = 1, .caption = "Traffic Segmentation Table",
      .opens = Opens::HandBuilt, .pageCaption = {.text = "Traffic Segmentation Table: "},
@@ -757,11 +814,11 @@ constexpr MenuItem kItems[] = {
     {.id = "layer_2_management.access_control_information", .depth = 1, .caption = "Access Control Information"},
     {.id = "layer_2_management.access_control_information.acl_information", .depth = 2, .caption = "ACL Information",
      .opens = Opens::Generic, .pageCaption = {.text = "ACL Information: "},
-     .page = {.table = kACLInformation, .shape = PageShape::Scalar, .kind = 0, .indexCount = 0}},
+     .page = {.table = kACLInformation, .kind = VarListKind::ScalarGroup}},
     {.id = "layer_2_management.access_control_information.acl_mask_delete_all", .depth = 2,
      .caption = "ACL Mask Delete All",
      .opens = Opens::Generic, .pageCaption = {.text = "ACL Delete All Mask : "},
-     .page = {.table = kACLMaskDeleteAll, .shape = PageShape::Scalar, .kind = 0, .indexCount = 0}},
+     .page = {.table = kACLMaskDeleteAll, .kind = VarListKind::ScalarGroup}},
     {.id = "layer_2_management.access_control_information.ethernet_mask_information", .depth = 2,
      .caption = "Ethernet Mask Information",
      .opens = Opens::HandBuilt, .pageCaption = {.text = "Ethernet Mask Information: "},
@@ -806,14 +863,14 @@ constexpr MenuItem kItems[] = {
     {.id = "layer_2_management.cpu_filter", .depth = 1, .caption = "CPU Filter"},
     {.id = "layer_2_management.cpu_filter.cpu_filter_control", .depth = 2, .caption = "CPU Filter Control",
      .opens = Opens::Generic, .pageCaption = {.text = "CPU Filtering Control: "},
-     .page = {.table = kCPUFilterControl, .shape = PageShape::Scalar, .kind = 0, .indexCount = 0}},
+     .page = {.table = kCPUFilterControl, .kind = VarListKind::ScalarGroup}},
     {.id = "layer_2_management.cpu_filter.cpu_acl_mask_delete_all", .depth = 2, .caption = "CPU ACL Mask Delete All",
      .opens = Opens::Generic, .pageCaption = {.text = "CPU ACL Delete All Mask : "},
-     .page = {.table = kCPUACLMaskDeleteAll, .shape = PageShape::Scalar, .kind = 0, .indexCount = 0}},
+     .page = {.table = kCPUACLMaskDeleteAll, .kind = VarListKind::ScalarGroup}},
     {.id = "layer_2_management.cpu_filter.ethernet_mask_cpu_filter", .depth = 2,
      .caption = "Ethernet Mask (CPU Filter)",
      .opens = Opens::Generic, .pageCaption = {.text = "Ethernet Mask (CPU Filter): "},
-     .page = {.table = kEthernetMaskCPUFilter, .shape = PageShape::Table, .kind = 3, .indexCount = 1,
+     .page = {.table = kEthernetMaskCPUFilter, .kind = VarListKind::TableU, .indexCount = 1,
               .add = {7, "createAndGo"}, .remove = {7, "destroy"}, .editHidden = true,
               .formats = kEthernetMaskCPUFilterFormats,
               .extras = {.pageHeightDpi = 450}}},
@@ -823,7 +880,7 @@ constexpr MenuItem kItems[] = {
      .formClass = "TCPUFilterEthernetRuleForm"},
     {.id = "layer_2_management.cpu_filter.ip_mask_cpu_filter", .depth = 2, .caption = "IP Mask (CPU Filter)",
      .opens = Opens::Generic, .pageCaption = {.text = "IP Mask (CPU Filter): "},
-     .page = {.table = kIPMaskCPUFilter, .shape = PageShape::Table, .kind = 3, .indexCount = 1,
+     .page = {.table = kIPMaskCPUFilter, .kind = VarListKind::TableU, .indexCount = 1,
               .add = {18, "createAndGo"}, .remove = {18, "destroy"}, .editHidden = true,
               .formats = kIPMaskCPUFilterFormats,
               .extras = {.pageHeightDpi = 450}}},
@@ -833,7 +890,7 @@ constexpr MenuItem kItems[] = {
     {.id = "layer_2_management.cpu_filter.packet_content_mask_cpu_filter", .depth = 2,
      .caption = "Packet Content Mask (CPU Filter)",
      .opens = Opens::Generic, .pageCaption = {.text = "Packet Content Mask (CPU Filter): "},
-     .page = {.table = kPacketContentMaskCPUFilter, .shape = PageShape::Table, .kind = 3, .indexCount = 1,
+     .page = {.table = kPacketContentMaskCPUFilter, .kind = VarListKind::TableU, .indexCount = 1,
               .add = {6, "createAndGo"}, .remove = {6, "destroy"}, .editHidden = true,
               .formats = kPacketContentMaskCPUFilterFormats,
               .extras = {.pageHeightDpi = 450}}},
@@ -844,7 +901,7 @@ constexpr MenuItem kItems[] = {
     {.id = "layer_2_management.cpu_filter.ipv6_mask_information_cpu_filter", .depth = 2,
      .caption = "IPv6 Mask Information (CPU Filter)",
      .opens = Opens::Generic, .pageCaption = {.text = "IPV6 Mask Information(CPU Filter): "},
-     .page = {.table = kIPv6MaskInformationCPUFilter, .shape = PageShape::Table, .kind = 3, .indexCount = 1,
+     .page = {.table = kIPv6MaskInformationCPUFilter, .kind = VarListKind::TableU, .indexCount = 1,
               .add = {6, "createAndGo"}, .remove = {6, "destroy"}, .editHidden = true,
               .formats = kIPv6MaskInformationCPUFilterFormats,
               .extras = {.pageHeightDpi = 450}}},
@@ -856,11 +913,11 @@ constexpr MenuItem kItems[] = {
      .opens = Opens::HandBuilt, .pageCaption = {.text = "Time Range Management: "}, .formClass = "TTimeRangeForm"},
     {.id = "layer_2_management.time_range.time_range_acl_table", .depth = 2, .caption = "Time Range ACL Table",
      .opens = Opens::Generic, .pageCaption = {.text = "Time Range ACL Table: "},
-     .page = {.table = kTimeRangeACLTable, .shape = PageShape::Table, .kind = 3, .indexCount = 2}},
+     .page = {.table = kTimeRangeACLTable, .kind = VarListKind::TableU, .indexCount = 2}},
     {.id = "layer_2_management.time_range.time_range_cpu_acl_table", .depth = 2,
      .caption = "Time Range CPU ACL Table",
      .opens = Opens::Generic, .pageCaption = {.text = "Time Range CPU ACL Table: "},
-     .page = {.table = kTimeRangeCPUACLTable, .shape = PageShape::Table, .kind = 3, .indexCount = 2}},
+     .page = {.table = kTimeRangeCPUACLTable, .kind = VarListKind::TableU, .indexCount = 2}},
     {.id = "layer_2_management.filter_management", .depth = 1, .caption = "Filter Management"},
     {.id = "layer_2_management.filter_management.filter_dhcp_permit_table", .depth = 2,
      .caption = "Filter DHCP Permit Table",
@@ -869,23 +926,23 @@ constexpr MenuItem kItems[] = {
     {.id = "layer_2_management.filter_management.filter_dhcp_port_table", .depth = 2,
      .caption = "Filter DHCP Port Table",
      .opens = Opens::Generic, .pageCaption = {.text = "Filter DHCP Port Table: "},
-     .page = {.table = kFilterDHCPPortTable, .shape = PageShape::Table, .kind = 3, .indexCount = 1}},
+     .page = {.table = kFilterDHCPPortTable, .kind = VarListKind::TableU, .indexCount = 1}},
     // Two scalars, so a scalar group (kind 0): every set then goes to the object's ".0" instance.
     {.id = "layer_2_management.filter_management.filter_dhcp_server_log_table", .depth = 2,
      .caption = "Filter DHCP Server Log Table",
      .opens = Opens::Generic, .pageCaption = {.text = "Filter DHCP Server Log Table: "},
-     .page = {.table = kFilterDHCPServerLogTable, .shape = PageShape::Scalar, .kind = 0, .indexCount = 0}},
+     .page = {.table = kFilterDHCPServerLogTable, .kind = VarListKind::ScalarGroup}},
     {.id = "layer_2_management.packet_egress_filter_control_table", .depth = 1,
      .caption = "Packet Egress Filter Control Table",
      .opens = Opens::Generic, .pageCaption = {.text = "Packet Egress Filter Control Table: "},
-     .page = {.table = kPacketEgressFilterControlTable, .shape = PageShape::Table, .kind = 3, .indexCount = 1}},
+     .page = {.table = kPacketEgressFilterControlTable, .kind = VarListKind::TableU, .indexCount = 1}},
     {.id = "layer_2_management.802_3_ad", .depth = 1, .caption = "802.3 ad"},
     {.id = "layer_2_management.802_3_ad.aggregator_table", .depth = 2, .caption = "Aggregator Table",
      .opens = Opens::Generic, .pageCaption = {.text = "Aggregator Table: "},
-     .page = {.table = kAggregatorTable, .shape = PageShape::Table, .kind = 2, .indexCount = 1}},
+     .page = {.table = kAggregatorTable, .kind = VarListKind::Table, .indexCount = 1}},
     {.id = "layer_2_management.802_3_ad.aggregator_port_list", .depth = 2, .caption = "Aggregator Port List",
      .opens = Opens::Generic, .pageCaption = {.text = "Aggregator Port List Table: "},
-     .page = {.table = kAggregatorPortList, .shape = PageShape::Table, .kind = 2, .indexCount = 1,
+     .page = {.table = kAggregatorPortList, .kind = VarListKind::Table, .indexCount = 1,
               .extras = {.pageHeightDpi = 450}}},
     {.id = "layer_2_management.802_3_ad.aggregator_port_table", .depth = 2, .caption = "Aggregator Port Table",
      .opens = Opens::HandBuilt, .pageCaption = {.text = "Aggregator Port: "},
@@ -899,10 +956,10 @@ constexpr MenuItem kItems[] = {
     {.id = "layer_2_management.mld_snooping.mld_snooping_management", .depth = 2,
      .caption = "MLD Snooping Management",
      .opens = Opens::Generic, .pageCaption = {.text = "MLD Snooping Management: "},
-     .page = {.table = kMLDSnoopingManagement, .shape = PageShape::Scalar, .kind = 0, .indexCount = 0}},
+     .page = {.table = kMLDSnoopingManagement, .kind = VarListKind::ScalarGroup}},
     {.id = "layer_2_management.mld_snooping.mld_snooping_control", .depth = 2, .caption = "MLD Snooping Control",
      .opens = Opens::Generic, .pageCaption = {.text = "MLD Snooping Control: "},
-     .page = {.table = kMLDSnoopingControl, .shape = PageShape::Table, .kind = 3, .indexCount = 1,
+     .page = {.table = kMLDSnoopingControl, .kind = VarListKind::TableU, .indexCount = 1,
               .extras = {.pageHeightDpi = 450}}},
     {.id = "layer_2_management.mld_snooping.mld_snooping_group_information", .depth = 2,
      .caption = "MLD Snooping Group Information", .hidden = true,

@@ -3,7 +3,7 @@
 // (kEnabledDisabled12 holds 1 = "enabled", 2 = "disabled"); longer ones, and SNMP's own textual
 // conventions, after what they enumerate (kRowStatus, kSecurityLevel).
 
-#include "binding/optionlist.h"
+#include "values/optionlist.h"
 
 namespace ksw::catalogue {
 

@@ -4,10 +4,14 @@
 
 #include <span>
 
-#include "app/catalogue/menu_catalogue.h"
-#include "binding/optionlist.h"
+#include "catalogue/menu_catalogue.h"
+#include "values/optionlist.h"
 
 namespace ksw::catalogue {
+
+// The access combinations the descriptor rows use, beside the single bits of vardesc.h.
+constexpr uint32_t AccessReadWrite = AccessRead | AccessWrite;
+constexpr uint32_t AccessImpliedIndex = AccessIndex | AccessImplied;  // an IMPLIED last index
 
 std::span<const MenuItem> BasicConfigurationMenu();
 std::span<const MenuItem> RmonMenu();

@@ -9,7 +9,7 @@
 #include <optional>
 #include <vector>
 
-#include "binding/optionlist.h"
+#include "values/optionlist.h"
 #include "snmp/dotted_numbers.h"
 #include "snmp/errors.h"
 

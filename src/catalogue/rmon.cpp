@@ -1,28 +1,28 @@
 // The "RMON" menu.
 
-#include "app/catalogue/menu_parts.h"
-#include "app/catalogue/shared_options.h"
+#include "catalogue/menu_parts.h"
+#include "catalogue/shared_options.h"
 
 namespace ksw::catalogue {
 namespace {
 
 // RMON > RMON Control
 constexpr QxSNMPVarDesc kRMONControl[] = {
-    {"1.3.6.1.4.1.58126.11.101.2.2.1.2.4", "RMON State", 2, 6, &kDisabledEnabled23},
+    {"1.3.6.1.4.1.58126.11.101.2.2.1.2.4", "RMON State", VarType::Integer, AccessReadWrite, &kDisabledEnabled23},
     {},
 };
 
 // RMON > Probe Config > Net Configuration
 constexpr QxSNMPVarDesc kNetConfiguration[] = {
-    {"1.3.6.1.2.1.16.19.11.1.1", "Net Config IP Address", 64, 2},
-    {"1.3.6.1.2.1.16.19.11.1.2", "Net Config Subnet Mask", 64, 2},
-    {"1.3.6.1.2.1.16.19.11.1.3", "Net Config Status", 2, 2, &kRowStatus},
+    {"1.3.6.1.2.1.16.19.11.1.1", "Net Config IP Address", VarType::IpAddress, AccessRead},
+    {"1.3.6.1.2.1.16.19.11.1.2", "Net Config Subnet Mask", VarType::IpAddress, AccessRead},
+    {"1.3.6.1.2.1.16.19.11.1.3", "Net Config Status", VarType::Integer, AccessRead, &kRowStatus},
     {},
 };
 
 // RMON > Probe Config > Net Default Gateway
 constexpr QxSNMPVarDesc kNetDefaultGateway[] = {
-    {"1.3.6.1.2.1.16.19.12", "Net Default Gateway", 64, 6},
+    {"1.3.6.1.2.1.16.19.12", "Net Default Gateway", VarType::IpAddress, AccessReadWrite},
     {},
 };
 
@@ -30,7 +30,7 @@ constexpr MenuItem kItems[] = {
     {.id = "rmon", .depth = 0, .caption = "RMON"},
     {.id = "rmon.rmon_control", .depth = 1, .caption = "RMON Control",
      .opens = Opens::Generic, .pageCaption = {.text = "RMON Control: "},
-     .page = {.table = kRMONControl, .shape = PageShape::Scalar, .kind = 0, .indexCount = 0},
+     .page = {.table = kRMONControl, .kind = VarListKind::ScalarGroup},
      .statusRefresh = StatusRefresh::RmonAfterClose},
     {.id = "rmon.statistics", .depth = 1, .caption = "Statistics",
      .opens = Opens::Sibling, .siblingSwitch = "/TRmon_Statistics"},
@@ -44,10 +44,10 @@ constexpr MenuItem kItems[] = {
      .formClass = "TProbeBasicInformationForm"},
     {.id = "rmon.probe_config.net_configuration", .depth = 2, .caption = "Net Configuration",
      .opens = Opens::Generic, .pageCaption = {.text = "Net Configuration Table: "},
-     .page = {.table = kNetConfiguration, .shape = PageShape::Table, .kind = 2, .indexCount = 0}},
+     .page = {.table = kNetConfiguration, .kind = VarListKind::Table}},
     {.id = "rmon.probe_config.net_default_gateway", .depth = 2, .caption = "Net Default Gateway",
      .opens = Opens::Generic, .pageCaption = {.text = "Net Default Gateway: "},
-     .page = {.table = kNetDefaultGateway, .shape = PageShape::Scalar, .kind = 0, .indexCount = 0}},
+     .page = {.table = kNetDefaultGateway, .kind = VarListKind::ScalarGroup}},
 };
 
 }  // namespace
