@@ -1,0 +1,195 @@
+// The page kit against ksw-sim: objects left out of one write come back on every way out, a
+// sequence of writes stops at the first refusal and reads once, an empty write is never sent,
+// and the Yes/No question answers through the message-box hook.
+
+#include <QtTest>
+
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTemporaryDir>
+
+#include "binding/request2edits.h"
+#include "pages/kit/excluded_objects.h"
+#include "pages/kit/write_sequence.h"
+#include "platform/message_box.h"
+#include "sim_agent.h"
+#include "snmp/errors.h"
+#include "snmp/session.h"
+
+namespace {
+
+// Name and location, then contact and the agent's read-only description (claimed writable, as
+// a faulty page would).
+const QxSNMPVarDesc kNamePlace[] = {
+    {"1.3.6.1.2.1.1.5", "Name", VarType::DisplayString, AccessRead | AccessWrite},
+    {"1.3.6.1.2.1.1.6", "Location", VarType::DisplayString, AccessRead | AccessWrite},
+    {nullptr},
+};
+const QxSNMPVarDesc kContactDescr[] = {
+    {"1.3.6.1.2.1.1.4", "Contact", VarType::DisplayString, AccessRead | AccessWrite},
+    {"1.3.6.1.2.1.1.1", "Description", VarType::DisplayString, AccessRead | AccessWrite},
+    {nullptr},
+};
+
+struct Binding {
+    Binding(QWidget* page, const QxSNMPVarDesc* table, QPlainTextEdit* memo) : binding(new QxSNMPRequest2Edits(page))
+    {
+        binding->SetVarList(QxSNMPVarList(table, VarListKind::ScalarGroup, 0));
+        for (int i = 0; i < binding->Vars().GetCount(); ++i) {
+            edits << new QLineEdit(QStringLiteral("v%1").arg(i), page);
+            binding->BindControl(i, edits.back());
+        }
+        binding->SetStatusTarget(memo);
+    }
+    QList<uint32_t> Access() const
+    {
+        QList<uint32_t> codes;
+        for (int i = 0; i < binding->Vars().GetCount(); ++i) codes << binding->Vars().Get(i).Access;
+        return codes;
+    }
+    QxSNMPRequest2Edits* binding;
+    QList<QLineEdit*> edits;
+};
+
+QString LastLine(const QPlainTextEdit* memo)
+{
+    return memo->toPlainText().section(QLatin1Char('\n'), -1);
+}
+
+}  // namespace
+
+class TestPageKit : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void excludedObjectsComeBack_data();
+    void excludedObjectsComeBack();
+    void writeSequence_data();
+    void writeSequence();
+    void yesNoQuestion();
+
+private:
+    QTemporaryDir sessionDir_;
+    SimAgent sim_;
+};
+
+void TestPageKit::initTestCase()
+{
+    CreateSession(sessionDir_.path());
+    QVERIFY2(sim_.Start(), qPrintable(sim_.Error()));
+    DefaultProfile() = sim_.Profile(1);
+}
+
+// The scope is left normally, by an early return of a check, and by the engine's refusal.
+void TestPageKit::excludedObjectsComeBack_data()
+{
+    QTest::addColumn<QString>("exit");
+    QTest::newRow("after the write") << "write";
+    QTest::newRow("check returns early") << "return";
+    QTest::newRow("write refused") << "refused";
+}
+
+void TestPageKit::excludedObjectsComeBack()
+{
+    QFETCH(QString, exit);
+    QWidget page;
+    auto* memo = new QPlainTextEdit(&page);
+    Binding contact(&page, kContactDescr, memo);
+    contact.binding->Mode = QxSNMPRequest2Controls::ModeSync;
+    contact.binding->Vars().Get(0).Access |= AccessExcluded;  // left out by the page before
+    const QList<uint32_t> before = contact.Access();
+    const int mark = sim_.LogMark();
+    const auto write = [&]() {
+        ScopedExcludedObjects skip(contact.binding, {exit == "refused" ? 0 : 1, 7});
+        QVERIFY(contact.binding->Vars().Get(exit == "refused" ? 0 : 1).Access & AccessExcluded);
+        if (exit == "return") return;
+        contact.binding->Set(false);
+    };
+    int code = 0;
+    try {
+        write();
+    } catch (const AppException& e) {
+        code = e.code();
+    }
+    QCOMPARE(contact.Access(), before);
+    QCOMPARE(code == 0, exit != "refused");
+    QCOMPARE(sim_.Received(QStringLiteral("SET"), mark).size(), exit == "return" ? 0 : 1);
+}
+
+void TestPageKit::writeSequence_data()
+{
+    QTest::addColumn<QList<int>>("firstExcluded");
+    QTest::addColumn<QList<int>>("secondExcluded");
+    QTest::addColumn<QStringList>("sets");  // the OIDs of each SET received, in order
+    QTest::addColumn<int>("reads");
+    QTest::addColumn<bool>("ok");
+    QTest::addColumn<QString>("lastLine");  // its start
+    const QString name = "1.3.6.1.2.1.1.5.0", place = "1.3.6.1.2.1.1.6.0", contact = "1.3.6.1.2.1.1.4.0",
+                  descr = "1.3.6.1.2.1.1.1.0";
+    QTest::newRow("both written, then one read")
+        << QList<int>{} << QList<int>{1} << QStringList{name + " " + place, contact} << 1 << true << "Get: Ok!";
+    QTest::newRow("first step empty, not sent")
+        << QList<int>{0, 1} << QList<int>{1} << QStringList{contact} << 1 << true << "Get: Ok!";
+    QTest::newRow("refused: stops, reads, shows the refusal")
+        << QList<int>{1} << QList<int>{} << QStringList{name, contact + " " + descr} << 1 << false << "Set: ";
+    QTest::newRow("nothing chosen: nothing sent or read")
+        << QList<int>{0, 1} << QList<int>{0, 1} << QStringList{} << 0 << false << "Set: No entry chosen";
+}
+
+void TestPageKit::writeSequence()
+{
+    QFETCH(QList<int>, firstExcluded);
+    QFETCH(QList<int>, secondExcluded);
+    QFETCH(QStringList, sets);
+    QFETCH(int, reads);
+    QFETCH(bool, ok);
+    QFETCH(QString, lastLine);
+    QWidget page;
+    auto* memo = new QPlainTextEdit(&page);
+    Binding first(&page, kNamePlace, memo);
+    Binding second(&page, kContactDescr, memo);
+    const QList<uint32_t> codes = second.Access();
+    // A third step that a refusal must keep from being sent.
+    Binding third(&page, kNamePlace, memo);
+
+    WriteSequence sequence;
+    sequence.steps = {{first.binding, {firstExcluded.begin(), firstExcluded.end()}},
+                      {second.binding, {secondExcluded.begin(), secondExcluded.end()}},
+                      {third.binding, {0, 1}}};
+    if (!ok && !sets.isEmpty()) sequence.steps.back().excluded.clear();
+    sequence.reread = first.binding;
+    sequence.nothingChosen = QStringLiteral("No entry chosen");
+    const int mark = sim_.LogMark();
+    QCOMPARE(RunWriteSequence(sequence), ok);
+
+    QStringList received;
+    static const QRegularExpression value(QStringLiteral("=\\S+(?: |$)"));
+    for (QString set : sim_.Received(QStringLiteral("SET"), mark)) received << set.replace(value, QStringLiteral(" ")).trimmed();
+    QCOMPARE(received, sets);
+    QCOMPARE(sim_.Received(QStringLiteral("GET"), mark).size(), reads);
+    QVERIFY2(LastLine(memo).startsWith(lastLine), qPrintable(memo->toPlainText()));
+    if (!ok && reads) QVERIFY2(!LastLine(memo).startsWith("Set: Ok!"), qPrintable(memo->toPlainText()));
+    QCOMPARE(second.Access(), codes);
+    QCOMPARE(first.binding->Mode, int(QxSNMPRequest2Controls::ModeAsync));
+}
+
+void TestPageKit::yesNoQuestion()
+{
+    QList<MessageBoxRequest> asked;
+    for (bool answer : {true, false}) {
+        SetMessageBoxHook([&](const MessageBoxRequest& request) {
+            asked << request;
+            return answer;
+        });
+        QCOMPARE(AskYesNo(nullptr, QStringLiteral("Delete the entry?")), answer);
+    }
+    SetMessageBoxHook({});
+    QCOMPARE(asked.size(), 2);
+    QCOMPARE(asked[0].buttons, MessageButtons::YesNo);
+    QCOMPARE(asked[0].text, QStringLiteral("Delete the entry?"));
+    QCOMPARE(asked[0].caption, ProgramFileName());
+}
+
+QTEST_MAIN(TestPageKit)
+#include "test_page_kit.moc"
