@@ -9,7 +9,9 @@
 #include <QTemporaryDir>
 
 #include "binding/request2edits.h"
+#include "binding/editconstraint.h"
 #include "pages/kit/excluded_objects.h"
+#include "pages/kit/focused_field_check.h"
 #include "pages/kit/write_sequence.h"
 #include "platform/message_box.h"
 #include "sim_agent.h"
@@ -68,6 +70,8 @@ private slots:
     void writeSequence_data();
     void writeSequence();
     void yesNoQuestion();
+    void focusedFieldChecked_data();
+    void focusedFieldChecked();
 
 private:
     QTemporaryDir sessionDir_;
@@ -189,6 +193,53 @@ void TestPageKit::yesNoQuestion()
     QCOMPARE(asked[0].buttons, MessageButtons::YesNo);
     QCOMPARE(asked[0].text, QStringLiteral("Delete the entry?"));
     QCOMPARE(asked[0].caption, ProgramFileName());
+}
+
+// Add pressed by its shortcut while a field still has the focus: the field's exit check runs.
+void TestPageKit::focusedFieldChecked_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<bool>("focused");
+    QTest::addColumn<bool>("goOn");
+    QTest::addColumn<QString>("left");  // the field's text afterwards
+    QTest::newRow("in range") << "7" << true << true << "7";
+    QTest::newRow("out of range") << "50" << true << false << "5";
+    QTest::newRow("not a number") << "-" << true << false << "5";
+    QTest::newRow("marker") << "(NULL)" << true << true << "(NULL)";
+    QTest::newRow("focus elsewhere") << "50" << false << true << "50";
+}
+
+void TestPageKit::focusedFieldChecked()
+{
+    QFETCH(QString, typed);
+    QFETCH(bool, focused);
+    QFETCH(bool, goOn);
+    QFETCH(QString, left);
+    QWidget page;
+    Binding vlan(&page, kNamePlace, new QPlainTextEdit(&page));
+    auto* number = new QLineEdit(&page);
+    auto* other = new QLineEdit(&page);
+    vlan.binding->BindEdits(0, QStringLiteral("%i{n1x10}"), {number});
+    number->setText(QStringLiteral("5"));
+    vlan.binding->Constraint().RememberText(number);
+    page.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&page));
+    page.activateWindow();
+    QWidget* focus = focused ? number : other;
+    focus->setFocus();
+    QTRY_COMPARE(QApplication::focusWidget(), focus);
+    number->setText(typed);
+
+    QStringList boxes;
+    SetMessageBoxHook([&](const MessageBoxRequest& request) {
+        boxes << request.text;
+        return true;
+    });
+    const bool result = CheckFocusedField({vlan.binding});
+    SetMessageBoxHook({});
+    QCOMPARE(result, goOn);
+    QCOMPARE(boxes.size(), goOn ? 0 : 1);
+    QCOMPARE(number->text(), left);
 }
 
 QTEST_MAIN(TestPageKit)
