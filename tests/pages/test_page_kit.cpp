@@ -10,6 +10,7 @@
 
 #include "binding/request2edits.h"
 #include "binding/editconstraint.h"
+#include "pages/kit/data_complete.h"
 #include "pages/kit/excluded_objects.h"
 #include "pages/kit/focused_field_check.h"
 #include "pages/kit/write_sequence.h"
@@ -72,6 +73,8 @@ private slots:
     void yesNoQuestion();
     void focusedFieldChecked_data();
     void focusedFieldChecked();
+    void dataCompleteAndStop_data();
+    void dataCompleteAndStop();
 
 private:
     QTemporaryDir sessionDir_;
@@ -240,6 +243,59 @@ void TestPageKit::focusedFieldChecked()
     QCOMPARE(result, goOn);
     QCOMPARE(boxes.size(), goOn ? 0 : 1);
     QCOMPARE(number->text(), left);
+}
+
+// A slow table walk: writes are refused while it runs; Stop, or closing, ends it early.
+void TestPageKit::dataCompleteAndStop_data()
+{
+    QTest::addColumn<bool>("closing");
+    QTest::newRow("stop") << false;
+    QTest::newRow("closing") << true;
+}
+
+void TestPageKit::dataCompleteAndStop()
+{
+    QFETCH(bool, closing);
+    static const QxSNMPVarDesc ports[] = {
+        {"1.3.6.1.2.1.2.2.1.1", "Port", VarType::Integer, AccessIndex | AccessRead},
+        {"1.3.6.1.2.1.2.2.1.2", "Description", VarType::DisplayString, AccessRead},
+        {nullptr},
+    };
+    SimAgent slow;
+    QVERIFY2(slow.Start({"--delay", "150"}), qPrintable(slow.Error()));
+    const QxSNMPProfile saved = DefaultProfile();
+    DefaultProfile() = slow.Profile(1);
+    QWidget page;
+    auto* table = new QxSNMPRequest2Edits(&page);
+    table->SetVarList(QxSNMPVarList(ports, VarListKind::Table, 1));
+    int completions = 0;
+    table->Completion = [&](QxSNMPRequest2Controls*, const QxSNMPError&) { ++completions; };
+    DataCompleteFlag complete;
+    complete.Track(table);
+    QStringList boxes;
+    SetMessageBoxHook([&](const MessageBoxRequest& request) {
+        boxes << request.text;
+        return true;
+    });
+
+    table->Get();
+    QTRY_VERIFY_WITH_TIMEOUT(table->RowCount >= 1, 5000);
+    QVERIFY(!complete.Complete());
+    QVERIFY(!complete.ReadyToWrite(&page, {table}));
+    QCOMPARE(boxes, QStringList{"Get data not complete"});
+    if (closing) {
+        QVERIFY(StopAndWaitIdle({table}, 5000));
+    } else {
+        StopBindings({table});
+        QTRY_VERIFY_WITH_TIMEOUT(!table->Busy(), 5000);
+    }
+    SetMessageBoxHook({});
+    DefaultProfile() = saved;
+    QVERIFY(complete.Complete());
+    QCOMPARE(completions, 1);
+    QVERIFY2(table->RowCount < 16, qPrintable(QString::number(table->RowCount)));
+    QVERIFY(complete.ReadyToWrite(&page, {table}));
+    QCOMPARE(boxes.size(), 1);
 }
 
 QTEST_MAIN(TestPageKit)
