@@ -270,13 +270,11 @@ void FillShown(QxSNMPRequest2Edits::Binding& binding, const QString& text, const
                     qobject_cast<QCheckBox*>(control.data())->setChecked(false);
                 return;
             }
-            for (int bit : binding.bitIndexes)
-                if (bit < 0 || bit / 8 >= raw.size()) RaiseLibraryError(LibErr::PartRange);
-            for (size_t k = 0; k < binding.bitIndexes.size() && k < static_cast<size_t>(binding.controls.size()); ++k) {
-                const int bit = binding.bitIndexes[k];
-                const bool set = (static_cast<uint8_t>(raw[bit / 8]) & (0x80 >> (bit % 8))) != 0;
-                qobject_cast<QCheckBox*>(binding.controls[static_cast<qsizetype>(k)].data())->setChecked(set);
-            }
+            // Agents send port lists as short as their port count (or empty): the ports beyond
+            // the octets sent are not members.
+            const QxBinaryString bits(raw);
+            for (size_t k = 0; k < binding.bitIndexes.size() && k < static_cast<size_t>(binding.controls.size()); ++k)
+                qobject_cast<QCheckBox*>(binding.controls[static_cast<qsizetype>(k)].data())->setChecked(bits.Bit(binding.bitIndexes[k]));
         } else if (binding.options) {
             int option = binding.options->FindByLabel(text);
             if (option < 0) option = binding.options->FindByValue(text);

@@ -102,6 +102,11 @@ void QxEditConstraint::RememberText(QLineEdit* edit)
     if (Entry* entry = Find(edit)) entry->lastAccepted = edit->text();
 }
 
+bool QxEditConstraint::CheckExitNow(QLineEdit* edit)
+{
+    return EditExit(edit);
+}
+
 bool QxEditConstraint::IsAttached(const QLineEdit* edit) const
 {
     return Find(edit) != nullptr;
@@ -180,35 +185,36 @@ void QxEditConstraint::EditChange(QLineEdit* edit)
         PostMoveToNextControl(WindowFor(edit));
 }
 
-void QxEditConstraint::EditExit(QLineEdit* edit)
+bool QxEditConstraint::EditExit(QLineEdit* edit)
 {
     Entry* entry = Find(edit);
     const QString text = edit->text();
-    if (!entry || IsValueMarker(text)) return;
+    if (!entry || IsValueMarker(text)) return true;
 
     const ExitVerdict verdict = CheckExitText(entry->format, text);
-    if (verdict.kind == ExitVerdict::EmptyAccepted) return;
+    if (verdict.kind == ExitVerdict::EmptyAccepted) return true;
 
     const QPointer<QxEditConstraint> self(this);
     const QPointer<QLineEdit> field(edit);
     if (verdict.kind == ExitVerdict::Refused) {
         ShowMessage(WindowFor(edit), verdict.message);
         // The box ran an event loop: the page may be gone, or the field detached.
-        if (!self || !field || !(entry = Find(edit))) return;
+        if (!self || !field || !(entry = Find(edit))) return false;
         edit->setText(entry->lastAccepted);
         const EditExitSuppressor keepOtherFieldsQuiet;
         edit->setFocus(Qt::OtherFocusReason);
-        return;
+        return false;
     }
 
     if (entry->previousExit) {
         const EditHandler previous = entry->previousExit;
         previous(edit);
-        if (!self || !field || !(entry = Find(edit))) return;
+        if (!self || !field || !(entry = Find(edit))) return false;
         if (EditTag(edit) == kVetoTag) {
             edit->setText(entry->lastAccepted);
-            return;
+            return false;
         }
     }
     if (remember_) entry->lastAccepted = text;
+    return true;
 }

@@ -53,6 +53,10 @@ public:
     void Detach(QLineEdit* edit);
     void RememberText(QLineEdit* edit);
 
+    // The check of leaving the field, run now: pages run it for the focused field before Add or
+    // Set, which a shortcut or a button without focus reach without the field being left.
+    // True when the field is not attached or its text passed; a refusal is shown as on exit.
+    bool CheckExitNow(QLineEdit* edit);
     bool IsAttached(const QLineEdit* edit) const;
     QString LastAcceptedText(const QLineEdit* edit) const;
 
@@ -76,7 +80,8 @@ private:
     QWidget* WindowFor(QLineEdit* edit) const;
 
     void EditChange(QLineEdit* edit);
-    void EditExit(QLineEdit* edit);
+    // False when the text was refused (by the format or by the page's own exit handler).
+    bool EditExit(QLineEdit* edit);
 
     QPointer<QWidget> owner_;
     bool remember_;

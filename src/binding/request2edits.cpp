@@ -1,5 +1,7 @@
 #include "request2edits.h"
 
+#include <algorithm>
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
@@ -19,6 +21,8 @@
 namespace {
 
 const QString kNotDone = QStringLiteral("(NOTDONE)");
+// 32 ports, one bit each.
+constexpr qsizetype kPortListMinOctets = 4;
 
 // Conversions of a format string: "%" followed by one of the kinds of field.
 int CountConversions(const QString& format)
@@ -221,7 +225,10 @@ void QxSNMPRequest2Edits::CollectVariable(int var)
                 continue;
             }
         }
-        const qsizetype end = binding->offset + part.size();
+        qsizetype end = binding->offset + part.size();
+        // A port list read short (or empty) goes back at the switch's full four octets; one
+        // read longer keeps its tail, since raw started from the octets read.
+        if (!binding->bitIndexes.empty() && binding->whole) end = std::max<qsizetype>(end, kPortListMinOctets);
         if (raw.size() < end) raw.append(end - raw.size(), '\0');
         raw.replace(binding->offset, part.size(), part);
     }

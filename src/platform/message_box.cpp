@@ -15,6 +15,11 @@ MessageBoxHook& Hook()
 bool Show(const MessageBoxRequest& request)
 {
     if (Hook()) return Hook()(request);
+    if (request.buttons == MessageButtons::YesNo) {
+        QMessageBox box(QMessageBox::Question, request.caption, request.text, QMessageBox::Yes | QMessageBox::No, request.owner);
+        box.setDefaultButton(QMessageBox::Yes);
+        return box.exec() == QMessageBox::Yes;
+    }
     const auto buttons = request.buttons == MessageButtons::Ok ? QMessageBox::Ok : QMessageBox::Ok | QMessageBox::Cancel;
     QMessageBox box(QMessageBox::NoIcon, request.caption, request.text, buttons, request.owner);
     box.setDefaultButton(QMessageBox::Ok);
@@ -36,6 +41,11 @@ void ShowMessage(QWidget* owner, const QString& text)
 bool ConfirmOkCancel(QWidget* owner, const QString& text)
 {
     return Show({owner, ProgramFileName(), text, MessageButtons::OkCancel});
+}
+
+bool AskYesNo(QWidget* owner, const QString& text)
+{
+    return Show({owner, ProgramFileName(), text, MessageButtons::YesNo});
 }
 
 void SetMessageBoxHook(MessageBoxHook hook)
