@@ -43,6 +43,7 @@ private slots:
     void identitiesAndNesting();
     void genericPagesAreWellFormed();
     void mendedEntries();
+    void portCountOfModel_data();
     void portCountOfModel();
 };
 
@@ -161,12 +162,23 @@ void TestCatalogue::mendedEntries()
     QCOMPARE(QByteArray(directory.table[1].Label), QByteArray("Directory Name"));
 }
 
+void TestCatalogue::portCountOfModel_data()
+{
+    QTest::addColumn<QString>("model");
+    QTest::addColumn<int>("ports");
+    QTest::newRow("16-port model") << "KSW-7116" << 16;
+    QTest::newRow("10-port model") << "KSW-7110" << 10;
+    QTest::newRow("other case") << "ksw-7116" << 0;
+    QTest::newRow("trailing blank") << "KSW-7116 " << 0;
+    QTest::newRow("other model") << "KSW-7124" << 0;
+    QTest::newRow("empty") << "" << 0;
+}
+
 void TestCatalogue::portCountOfModel()
 {
-    QCOMPARE(PortCountOfModel("KSW-7110"), 10);
-    QCOMPARE(PortCountOfModel("KSW-7116"), 16);
-    QCOMPARE(PortCountOfModel("ksw-7116"), 0);
-    QCOMPARE(PortCountOfModel("KSW-7116 "), 0);
+    QFETCH(QString, model);
+    QFETCH(int, ports);
+    QCOMPARE(PortCountOfModel(model), ports);
 }
 
 QTEST_GUILESS_MAIN(TestCatalogue)

@@ -23,7 +23,7 @@ const QString kModel = QStringLiteral("KSW-7116");
 void AddUnitOne(TStackingPortUitForm& panel, int columns)
 {
     panel.AddUnitSheet(QStringLiteral("Unit1"), 1, 32, columns);
-    panel.ShowUnit(QStringLiteral("1"), kModel, PortCountOfModelName(kModel), columns);
+    panel.ShowUnit(QStringLiteral("1"), kModel, PortCountOfModel(kModel), columns);
 }
 
 QList<int> Shown(const TStackingPortUitForm& panel)
@@ -69,8 +69,6 @@ private slots:
     void layout_data();
     void layout();
     void clearDisableEnable();
-    void portCountOfModel_data();
-    void portCountOfModel();
     void boundToEgressPorts_data();
     void boundToEgressPorts();
 
@@ -89,7 +87,7 @@ void TestStackingPortUnitForm::unitSheet()
     auto* panel = new TStackingPortUitForm(&page);
     for (int unit = 1; unit <= 12; ++unit)
         panel->AddUnitSheet(QStringLiteral("Unit%1").arg(unit), 1 + 32 * (unit - 1), 32, 12);
-    panel->ShowUnit(QStringLiteral("1"), kModel, PortCountOfModelName(kModel), 12);
+    panel->ShowUnit(QStringLiteral("1"), kModel, PortCountOfModel(kModel), 12);
     page.show();
 
     QCOMPARE(panel->windowTitle(), QStringLiteral("Form"));
@@ -164,24 +162,6 @@ void TestStackingPortUnitForm::clearDisableEnable()
     QCOMPARE(Ticked(panel), QList<int>{});
     panel.EnableAll();
     for (QCheckBox* box : panel.CheckBoxes()) QVERIFY(box->isEnabled());
-}
-
-void TestStackingPortUnitForm::portCountOfModel_data()
-{
-    QTest::addColumn<QString>("model");
-    QTest::addColumn<int>("ports");
-    QTest::newRow("16-port model") << "KSW-7116" << 16;
-    QTest::newRow("10-port model") << "KSW-7110" << 10;
-    QTest::newRow("other case") << "ksw-7116" << 0;
-    QTest::newRow("other model") << "KSW-7124" << 0;
-    QTest::newRow("empty") << "" << 0;
-}
-
-void TestStackingPortUnitForm::portCountOfModel()
-{
-    QFETCH(QString, model);
-    QFETCH(int, ports);
-    QCOMPARE(PortCountOfModelName(model), ports);
 }
 
 // VLAN 1 has every port as egress port; the agent's list is cut to 0 or 2 octets by a fault, or

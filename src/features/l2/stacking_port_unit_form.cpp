@@ -99,15 +99,6 @@ void TStackingPortUitForm::EnableAll()
     for (QCheckBox* box : checkBoxes_) box->setEnabled(true);
 }
 
-// Until the model table moves below the pages (it lives with the main window today), the panel's
-// users take the count from here; both must keep the same names.
-int PortCountOfModelName(const QString& modelName)
-{
-    if (modelName == QLatin1String("KSW-7110")) return 10;
-    if (modelName == QLatin1String("KSW-7116")) return 16;
-    return 0;
-}
-
 QString StackingPortBitList(int count)
 {
     QStringList bits;

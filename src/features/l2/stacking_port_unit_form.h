@@ -6,12 +6,14 @@
 //   auto* ports = new TStackingPortUitForm(this);
 //   ports->setParent(portsBox); // then fill it and show it
 //   ports->AddUnitSheet("Unit1", 1, 32, 12);
-//   ports->ShowUnit("1", "KSW-7116", PortCountOfModelName("KSW-7116"), 12);
+//   ports->ShowUnit("1", "KSW-7116", PortCountOfModel("KSW-7116"), 12);
 //   binding->BindBitList(var, StackingPortBitList(32), ports->CheckBoxes().mid(0, 32));
 
 #include <QList>
 #include <QString>
 #include <QWidget>
+
+#include "catalogue/model.h"
 
 class QCheckBox;
 class QTabWidget;
@@ -48,10 +50,6 @@ private:
     QList<int> firstPorts_;
     QList<QString> captions_;
 };
-
-// Front ports by model name: "KSW-7110" has 10, "KSW-7116" 16, any other name none (compared
-// exactly, as the main window compares it).
-int PortCountOfModelName(const QString& modelName);
 
 // "0,1,...,count-1": the bit list that binds box k to bit k.
 QString StackingPortBitList(int count);

@@ -5,7 +5,7 @@
 
 #include <QStringList>
 
-#include "binding/valuetext.h"
+#include "values/valuetext.h"
 
 namespace {
 
