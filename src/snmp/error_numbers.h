@@ -22,6 +22,11 @@ constexpr int TooFewControls = -522;
 constexpr int Unknown = -528;
 }  // namespace LibErr
 
+// Codes of the PDU error statuses (-100 minus the status) that the engine acts on itself.
+namespace PduErr {
+constexpr int NoSuchName = -102;
+}  // namespace PduErr
+
 // The session's numbering of what net-snmp reports: class errors -1..-23, message-processing
 // errors -1402..-1418 and USM errors 1401..1414, each named after its catalogue text.
 namespace SnmpErr {

@@ -15,13 +15,6 @@
 namespace {
 
 constexpr int kDestroyWaitMs = 6000;
-// The engine's numbers for an answer that arrived, a time-out and a closing session.
-constexpr int kReasonTimeout = -5;
-constexpr int kReasonResponse = -6;
-constexpr int kReasonSessionClosed = -8;
-constexpr int kCodeNoSuchName = -102;
-// "(SNMPClass) Invalid Pdu!": an answer with fewer bindings than we asked for.
-constexpr int kInvalidPdu = -11;
 
 const QString kNotDone = QStringLiteral("(NOTDONE)");
 
@@ -134,7 +127,7 @@ QxSNMPRequest::Outcome QxSNMPRequest::ProcessAnswer(int code, const QxPdu& answe
                                                    const std::vector<QString>& sentOids)
 {
     const bool table = Vars.IsTable();
-    if (code == kCodeNoSuchName && table) return EndColumnAtErrorIndex(answer, sentOids);
+    if (code == PduErr::NoSuchName && table) return EndColumnAtErrorIndex(answer, sentOids);
     // First find out whether the answer holds a row at all: when every column has ended, the
     // walk is over and the last row read stays in the values untouched.
     struct Column {
@@ -146,7 +139,7 @@ QxSNMPRequest::Outcome QxSNMPRequest::ProcessAnswer(int code, const QxPdu& answe
     for (int i = 0; i < Vars.GetCount(); ++i) {
         if (!Vars.IsRequested(i) || passedEnd_.count(i)) continue;
         const size_t processed = columns.size();
-        if (processed >= answer.Vbs.size()) RaiseMapped(MapSnmpError(kInvalidPdu));
+        if (processed >= answer.Vbs.size()) RaiseMapped(MapSnmpError(SnmpErr::InvalidPdu));  // fewer bindings than asked for
         const QxVb& vb = answer.Vbs[processed];
         columns.push_back({i, &vb, IsEndOfColumn(ColumnBase(i), Vars.Get(i).CurrentOid, vb.Oid)});
     }
@@ -225,7 +218,7 @@ bool QxSNMPRequest::ReadSync(bool first)
         const PduType type = Vars.IsTable() ? PduType::GetNext : PduType::Get;
         const int status = QxSnmpSession::Instance().SyncRequest(target, type, pdu, answer);
         const MappedError mapped = MapSnmpError(status != 0 ? status : answer.ErrorStatus);
-        if (mapped.code != 0 && !(mapped.code == kCodeNoSuchName && Vars.IsTable())) RaiseMapped(mapped);
+        if (mapped.code != 0 && !(mapped.code == PduErr::NoSuchName && Vars.IsTable())) RaiseMapped(mapped);
         switch (ProcessAnswer(mapped.code, answer, sent)) {
         case Outcome::Row: return true;
         case Outcome::Error: RaiseMapped(mapped);
@@ -340,14 +333,14 @@ void QxSNMPRequest::OnAnswer(int reason, const QxPdu& answer, const QxTarget& ta
                              const std::vector<QString>& sentOids, const Callback& callback)
 {
     const bool readValues = exchange != Exchange::Write;
-    if (reason == kReasonSessionClosed) {
+    if (reason == SnmpErr::SessionClosing) {
         --Outstanding;
         return;
     }
     MappedError mapped;
-    if (reason == kReasonTimeout)
-        mapped = MapSnmpError(kReasonTimeout);
-    else if (reason == kReasonResponse)
+    if (reason == SnmpErr::Timeout)
+        mapped = MapSnmpError(SnmpErr::Timeout);
+    else if (reason == SnmpErr::AnswerReceived)
         mapped = MapSnmpError(answer.ErrorStatus);
     else
         mapped = MapSnmpError(reason);  // the engine refused the answer (unknown user, wrong digest...)
@@ -360,7 +353,7 @@ void QxSNMPRequest::OnAnswer(int reason, const QxPdu& answer, const QxTarget& ta
     error.Done = true;
     const bool table = Vars.IsTable();
     // noSuchName ends a walk (SNMPv1); to a set it is a refusal like any other error.
-    if (readValues && (mapped.code == 0 || (mapped.code == kCodeNoSuchName && table))) {
+    if (readValues && (mapped.code == 0 || (mapped.code == PduErr::NoSuchName && table))) {
         try {
             switch (ProcessAnswer(mapped.code, answer, sentOids)) {
             case Outcome::Row: error.Done = false; break;
