@@ -18,7 +18,6 @@ namespace {
 const QString kError = QStringLiteral("[ERROR]");
 const QString kVarList = QStringLiteral("[VARLIST]");
 const QString kTime = QStringLiteral("[TIME]");
-const QString kNotComplete = QStringLiteral("Get data not complete");
 
 // "hh:mm:ss" on the 12-hour clock, a blank and the locale's AM or PM designator.
 QString StatusTime()
@@ -197,7 +196,7 @@ void QxSNMPRequest2Controls::Get()
 
 void QxSNMPRequest2Controls::RaiseIfBusy() const
 {
-    if (!Idle()) throw AppException(kNotComplete);
+    if (!Idle()) throw AppException(QString::fromLatin1(kGetDataNotComplete));
 }
 
 void QxSNMPRequest2Controls::Set(bool refresh, bool collect, const QString& selection, const QStringList* values)

@@ -18,6 +18,9 @@ class QPlainTextEdit;
 class QStatusBar;
 class QWidget;
 
+// What a page says when a write is asked for while its binding still reads or writes.
+inline const char* const kGetDataNotComplete = "Get data not complete";
+
 class QxSNMPRequest2Controls : public QObject {
     Q_OBJECT
 public:

@@ -7,12 +7,6 @@
 #include "platform/message_box.h"
 #include "snmp/errors.h"
 
-namespace {
-
-const char* const kNotComplete = "Get data not complete";
-
-}  // namespace
-
 void DataCompleteFlag::Track(QxSNMPRequest2Controls* binding)
 {
     binding->Completion = [complete = complete_, previous = binding->Completion](QxSNMPRequest2Controls* b,
@@ -33,7 +27,7 @@ bool DataCompleteFlag::ReadyToWrite(QWidget* owner, const std::vector<QxSNMPRequ
         }
     }
     if (*complete_ && !busy) return true;
-    ShowMessage(owner, QString::fromLatin1(kNotComplete));
+    ShowMessage(owner, QString::fromLatin1(kGetDataNotComplete));
     return false;
 }
 
